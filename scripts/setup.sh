@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kopira needs to build, run and test.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  qt6-base-dev libqt6printsupport6 libgl-dev
+  libicu-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
+  xvfb xdotool x11-utils xauth
+  libgtest-dev libgmock-dev libbenchmark-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Run this script as root (or install them with apt-get)." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
