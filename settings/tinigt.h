@@ -1,0 +1,66 @@
+#pragma once
+// TIniGT: the settings component a window carries to keep values between
+// runs in one INI file (CP932, CR LF) beside the program file.
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+#include "platform/tstrings.h"
+
+class TIniFile;
+
+enum TIniGTDefaultDir { ddApplication = 0, ddWindows = 1, ddNone = 2 };
+enum TIniGTFence { fnDoubleQuote = 0, fnParenthesis = 1, fnVer11Mode = 2, fnNone = 3 };
+
+// Raised when the file system refuses a write (read-only file, missing or
+// unwritable folder, a value with no CP932 form).
+class EIniWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TIniGT : public QObject {
+  Q_OBJECT
+ public:
+  explicit TIniGT(QObject* owner = nullptr);
+  ~TIniGT() override;
+
+  TIniGTDefaultDir DefaultDir() const { return defaultDir_; }
+  void setDefaultDir(TIniGTDefaultDir dir);
+  QString FileName() const { return fileName_; }
+  void setFileName(const QString& name);
+  TIniGTFence Fence() const { return fence_; }
+  void setFence(TIniGTFence fence) { fence_ = fence; }
+
+  // Completes the load once the layout has set every property: an empty
+  // FileName becomes the program file's name with ".ini" (first letter
+  // capital), which resolves the path.
+  void Loaded();
+
+  // The resolved path of the backing file.
+  QString path() const;
+
+  QString ReadRawText(const QString& section, const QString& key, const QString& def) const;
+  void WriteRawText(const QString& section, const QString& key, const QString& value);
+  int ReadNumber(const QString& section, const QString& key, int def) const;
+  void WriteNumber(const QString& section, const QString& key, int value);
+  QString ReadText(const QString& section, const QString& key, const QString& def) const;
+  void WriteText(const QString& section, const QString& key, const QString& value);
+  void ReadLines(const QString& section, const QString& baseKey, TStrings& target) const;
+  void WriteLines(const QString& section, const QString& baseKey, const TStrings& source);
+
+  // The program file whose name and folder the component uses; tests set it.
+  static void setProgramFilePath(const QString& path);
+  static QString programFilePath();
+  // The folder that stands for the Windows folder (ddWindows).
+  static void setWindowsFolder(const QString& path);
+
+ private:
+  void resolvePath();
+
+  TIniGTDefaultDir defaultDir_ = ddApplication;
+  QString fileName_;
+  TIniGTFence fence_ = fnNone;
+  std::unique_ptr<TIniFile> file_;
+};
