@@ -1,0 +1,1 @@
+// Placeholder until the emf code lands; removed then.

@@ -1,0 +1,1 @@
+// Placeholder until the engine code lands; removed then.

@@ -1,0 +1,1 @@
+// Placeholder until the store code lands; removed then.
