@@ -71,18 +71,18 @@ class Checker:
             return False
         return all(self.number(f"{where}[{i}]", x) for i, x in enumerate(v))
 
-    def obj(self, where, v, spec, required=()):
-        """spec: key -> checking function(where, value)."""
+    def obj(self, where, v, keys, required=()):
+        """keys: key -> checking function(where, value)."""
         if not isinstance(v, dict):
             self.error(where, f"object expected, got {v!r}")
             return False
         for key in v:
-            if key not in spec:
+            if key not in keys:
                 self.error(f"{where}.{key}", "unknown key")
         for key in required:
             if key not in v:
                 self.error(f"{where}.{key}", "missing")
-        for key, check in spec.items():
+        for key, check in keys.items():
             if key in v:
                 check(f"{where}.{key}", v[key])
         return True
@@ -135,22 +135,22 @@ class Checker:
                 "autoStretch": self.boolean, "wordWrap": self.boolean}
         kind = v.get("kind") if isinstance(v, dict) else None
         if kind == "label":
-            spec = {**common, **text, "caption": self.string}
+            keys = {**common, **text, "caption": self.string}
             required = ("name", "kind", "size", "caption", "font")
         elif kind == "memo":
-            spec = {**common, **text, "lines": self.lines}
+            keys = {**common, **text, "lines": self.lines}
             required = ("name", "kind", "size", "font")
         elif kind == "shape":
             pen = lambda w, x: self.obj(w, x, {"color": self.colour, "width": self.number,
                                                "style": self.string})
             brush = lambda w, x: self.obj(w, x, {"color": self.colour, "style": self.string})
-            spec = {**common, "shape": lambda w, x: self.choice(w, x, SHAPES),
+            keys = {**common, "shape": lambda w, x: self.choice(w, x, SHAPES),
                     "pen": pen, "brush": brush}
             required = ("name", "kind", "size")
         else:
             self.error(f"{where}.kind", f'"label", "memo" or "shape" expected, got {kind!r}')
             return
-        self.obj(where, v, spec, required)
+        self.obj(where, v, keys, required)
 
     def lines(self, where, v):
         if not isinstance(v, list) or not all(isinstance(s, str) for s in v):
