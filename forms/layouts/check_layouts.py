@@ -263,7 +263,8 @@ def count(doc):
     kinds = {}
     for e in doc.get("elements", []):
         kinds[e["kind"]] = kinds.get(e["kind"], 0) + 1
-    parts = ", ".join(f"{kinds[k]} {k}s" for k in ("label", "memo", "shape") if k in kinds)
+    parts = ", ".join(f"{kinds[k]} {k}" + ("s" if kinds[k] != 1 else "")
+                      for k in ("label", "memo", "shape") if k in kinds)
     bands = len(doc.get("bands", []))
     return f"{len(doc.get('elements', []))} elements ({parts}), {bands} band(s)"
 
