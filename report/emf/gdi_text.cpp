@@ -1,0 +1,68 @@
+#include "report/emf/gdi_text.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPointF>
+
+#include "platform/fonts.h"
+
+namespace kopira::report {
+namespace {
+// Number of UTF-16 units of the character starting at i: 2 for a surrogate pair.
+qsizetype unitLength(const QString& text, qsizetype i) {
+  return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+}  // namespace
+
+QFont toQFont(const FontSpec& spec) {
+  QFont font = kopira::fonts::pixelFont(spec.face, spec.pixelHeight);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(spec.strikeOut);
+  return font;
+}
+
+QVector<int> glyphAdvances(const QFont& font, const QString& text) {
+  const QFontMetricsF metrics(font);
+  QVector<int> advances(text.size(), 0);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = unitLength(text, i);
+    advances[i] = qRound(metrics.horizontalAdvance(text.mid(i, length)));
+    i += length - 1;  // a low surrogate keeps advance 0
+  }
+  return advances;
+}
+
+QSize textExtent(const QFont& font, const QString& text) {
+  int width = 0;
+  for (const int advance : glyphAdvances(font, text)) width += advance;
+  const QFontMetrics metrics(font);
+  return {width, metrics.ascent() + metrics.descent()};
+}
+
+void drawGlyphs(QPainter& painter, const QFont& font, const QColor& color, int x, int y,
+                const QString& text, const QVector<int>& advances) {
+  // Glyphs are drawn one by one at their advances; underline and strike-out
+  // run across the whole advance as one line, as GDI draws them.
+  QFont glyphFont = font;
+  glyphFont.setUnderline(false);
+  glyphFont.setStrikeOut(false);
+  const QFontMetrics metrics(font);
+  const int baseline = y + metrics.ascent();
+  painter.save();
+  painter.setFont(glyphFont);
+  painter.setPen(color);
+  int pen = x;
+  for (qsizetype i = 0; i < text.size();) {
+    const qsizetype length = unitLength(text, i);
+    if (!text.at(i).isSpace()) painter.drawText(QPointF(pen, baseline), text.mid(i, length));
+    for (const qsizetype end = i + length; i < end; ++i) pen += advances.value(i, 0);
+  }
+  const int thickness = qMax(1, metrics.lineWidth());
+  if (font.underline()) painter.fillRect(x, baseline + metrics.underlinePos(), pen - x, thickness, color);
+  if (font.strikeOut()) painter.fillRect(x, baseline - metrics.strikeOutPos(), pen - x, thickness, color);
+  painter.restore();
+}
+
+}  // namespace kopira::report

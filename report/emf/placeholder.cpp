@@ -1,1 +1,0 @@
-// Placeholder until the emf code lands; removed then.
