@@ -1,1 +1,0 @@
-// Placeholder until the store code lands; removed then.
