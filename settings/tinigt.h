@@ -4,21 +4,14 @@
 #include <QObject>
 #include <QString>
 #include <memory>
-#include <stdexcept>
 
 #include "platform/tstrings.h"
+#include "settings/ini_error.h"
 
 class TIniFile;
 
 enum TIniGTDefaultDir { ddApplication = 0, ddWindows = 1, ddNone = 2 };
 enum TIniGTFence { fnDoubleQuote = 0, fnParenthesis = 1, fnVer11Mode = 2, fnNone = 3 };
-
-// Raised when the file system refuses a write (read-only file, missing or
-// unwritable folder, a value with no CP932 form).
-class EIniWriteError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class TIniGT : public QObject {
   Q_OBJECT

@@ -1,0 +1,151 @@
+#include "settings/tinigt.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "settings/ini_fence.h"
+#include "settings/ini_file.h"
+#include "settings/ini_number.h"
+
+using kopira::ini::fenced;
+using kopira::ini::unfenced;
+
+namespace {
+
+QString& programFileOverride() {
+  static QString path;
+  return path;
+}
+
+QString& windowsFolderOverride() {
+  static QString path;
+  return path;
+}
+
+// The folder part of a path: everything up to and including its last '/',
+// '\' or ':'; empty when there is none.
+QString folderPart(const QString& path) {
+  qsizetype last = -1;
+  for (const QChar sep : {QChar(u'/'), QChar(u'\\'), QChar(u':')}) last = std::max(last, path.lastIndexOf(sep));
+  return path.left(last + 1);
+}
+
+QString windowsFolder() {
+  if (!windowsFolderOverride().isEmpty()) return windowsFolderOverride();
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+char16_t asciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+
+// The settings file name for a program file: its extension replaced by
+// ".ini", lower case, the first letter (when an ASCII letter) upper case.
+QString iniNameFor(const QString& programFile) {
+  QString name = programFile.sliced(folderPart(programFile).size());
+  const qsizetype dot = name.lastIndexOf(u'.');
+  name = (dot >= 0 ? name.left(dot) : name) + QStringLiteral(".ini");
+  for (QChar& c : name) c = QChar(asciiLower(c.unicode()));
+  if (name.front() >= u'a' && name.front() <= u'z') name.front() = QChar(name.front().unicode() - u'a' + u'A');
+  return name;
+}
+
+}  // namespace
+
+TIniGT::TIniGT(QObject* owner) : QObject(owner), file_(std::make_unique<TIniFile>(QString())) {}
+
+TIniGT::~TIniGT() = default;
+
+void TIniGT::setDefaultDir(TIniGTDefaultDir dir) {
+  defaultDir_ = dir;
+  resolvePath();
+}
+
+void TIniGT::setFileName(const QString& name) {
+  fileName_ = name;
+  resolvePath();
+}
+
+void TIniGT::resolvePath() {
+  file_.reset();
+  QString path = fileName_;
+  if (folderPart(fileName_).isEmpty()) {
+    switch (defaultDir_) {
+      case ddApplication:
+        path = folderPart(programFilePath()) + fileName_;
+        break;
+      case ddWindows:
+        path = windowsFolder() + u'/' + fileName_;
+        break;
+      case ddNone:
+        break;
+    }
+  }
+  file_ = std::make_unique<TIniFile>(path);
+}
+
+void TIniGT::Loaded() {
+  if (fileName_.isEmpty()) setFileName(iniNameFor(programFilePath()));
+}
+
+QString TIniGT::path() const { return file_->FileName(); }
+
+QString TIniGT::ReadRawText(const QString& section, const QString& key, const QString& def) const {
+  return file_->ReadString(section, key, def);
+}
+
+void TIniGT::WriteRawText(const QString& section, const QString& key, const QString& value) {
+  file_->WriteString(section, key, value);
+}
+
+int TIniGT::ReadNumber(const QString& section, const QString& key, int def) const {
+  return kopira::ini::parseStoredNumber(ReadRawText(section, key, QString())).value_or(def);
+}
+
+void TIniGT::WriteNumber(const QString& section, const QString& key, int value) {
+  WriteRawText(section, key, QString::number(value));
+}
+
+QString TIniGT::ReadText(const QString& section, const QString& key, const QString& def) const {
+  return unfenced(ReadRawText(section, key, fenced(def, fence_)), fence_);
+}
+
+void TIniGT::WriteText(const QString& section, const QString& key, const QString& value) {
+  WriteRawText(section, key, fenced(value, fence_));
+}
+
+void TIniGT::ReadLines(const QString& section, const QString& baseKey, TStrings& target) const {
+  // One load of the file serves the count and every item.
+  const TIniSection stored = file_->ReadSection(section);
+  const int current = target.Count();
+  const int count =
+      kopira::ini::parseStoredNumber(stored.ReadString(baseKey + QStringLiteral(".Count"), QString())).value_or(current);
+  // A damaged file can claim any count (2147483647). Items past both the
+  // section's entries and the target's own lines could only be empty
+  // strings, so the list is bounded by the larger of the two: a list the
+  // file really holds is read in full, a claimed count cannot build
+  // billions of empty lines.
+  const qsizetype items = std::min<qsizetype>(count, std::max<qsizetype>(current, stored.size()));
+  QStringList lines;
+  for (qsizetype i = 0; i < items; ++i) {
+    const QString def = i < current ? target.Get(static_cast<int>(i)) : QString();
+    const QString key = baseKey + u'.' + QString::number(i);
+    lines << unfenced(stored.ReadString(key, fenced(def, fence_)), fence_);
+  }
+  target.Clear();
+  for (const QString& line : lines) target.Add(line);
+}
+
+void TIniGT::WriteLines(const QString& section, const QString& baseKey, const TStrings& source) {
+  const int count = source.Count();
+  WriteNumber(section, baseKey + QStringLiteral(".Count"), count);
+  for (int i = 0; i < count; ++i) WriteText(section, baseKey + u'.' + QString::number(i), source.Get(i));
+}
+
+void TIniGT::setProgramFilePath(const QString& path) { programFileOverride() = path; }
+
+QString TIniGT::programFilePath() {
+  if (!programFileOverride().isEmpty()) return programFileOverride();
+  return QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+}
+
+void TIniGT::setWindowsFolder(const QString& path) { windowsFolderOverride() = path; }
