@@ -11,18 +11,18 @@ uint32_t u32(QByteArrayView b, qsizetype at) { return qFromLittleEndian<uint32_t
 int32_t i32(QByteArrayView b, qsizetype at) { return qFromLittleEndian<int32_t>(b.data() + at); }
 }  // namespace
 
-std::optional<EmfHeader> readEmfHeader(QByteArrayView picture) {
-  if (picture.size() < kEmfHeaderMinSize) return std::nullopt;
-  const uint32_t recordSize = u32(picture, 4);
+std::optional<EmfHeader> readEmfHeader(QByteArrayView head, qint64 pictureSize) {
+  if (head.size() < kEmfHeaderMinSize) return std::nullopt;
+  const uint32_t recordSize = u32(head, 4);
   EmfHeader header;
-  header.bytes = u32(picture, 48);
-  header.records = u32(picture, 52);
-  if (u32(picture, 0) != kEmrHeader || u32(picture, 40) != kEmfSignature) return std::nullopt;
-  if (recordSize < kEmfHeaderMinSize || recordSize > header.bytes || header.bytes > picture.size()) return std::nullopt;
-  header.frameLeft = i32(picture, 24);
-  header.frameTop = i32(picture, 28);
-  header.frameRight = i32(picture, 32);
-  header.frameBottom = i32(picture, 36);
+  header.bytes = u32(head, 48);
+  header.records = u32(head, 52);
+  if (u32(head, 0) != kEmrHeader || u32(head, 40) != kEmfSignature) return std::nullopt;
+  if (recordSize < kEmfHeaderMinSize || recordSize > header.bytes || header.bytes > pictureSize) return std::nullopt;
+  header.frameLeft = i32(head, 24);
+  header.frameTop = i32(head, 28);
+  header.frameRight = i32(head, 32);
+  header.frameBottom = i32(head, 36);
   return header;
 }
 

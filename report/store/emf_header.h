@@ -16,9 +16,10 @@ struct EmfHeader {
 
 inline constexpr int kEmfHeaderMinSize = 88;
 
-// The header of `picture`, or nothing when it does not start with a valid
-// EMR_HEADER (type 1, signature " EMF" at 40, nSize and nBytes within the
-// picture).
-std::optional<EmfHeader> readEmfHeader(QByteArrayView picture);
+// The header of a picture of `pictureSize` bytes that starts with `head`, or
+// nothing when it does not start with a valid EMR_HEADER (type 1, signature
+// " EMF" at 40, nSize and nBytes within the picture).
+std::optional<EmfHeader> readEmfHeader(QByteArrayView head, qint64 pictureSize);
+inline std::optional<EmfHeader> readEmfHeader(QByteArrayView picture) { return readEmfHeader(picture, picture.size()); }
 
 }  // namespace kopira::store

@@ -36,9 +36,7 @@ bool pictureIsValid(const SpillBuffer& bytes, qint64 from, qint64 length, bool c
   if (!compressed) {
     const std::optional<QByteArray> head = bytes.read(from, std::min<qint64>(length, kEmfHeaderMinSize));
     if (!head) return false;
-    const std::optional<EmfHeader> emf = readEmfHeader(*head);
-    // readEmfHeader saw only the first bytes; nBytes must fit the record.
-    return emf && emf->bytes <= length;
+    return readEmfHeader(*head, length).has_value();
   }
   const std::optional<QByteArray> payload = bytes.read(from, length);
   if (!payload) return false;
@@ -77,8 +75,8 @@ std::optional<QString> checkRecords(const SpillBuffer& bytes, qint64 headerSize,
 }
 
 bool isReadOnly(const QFileInfo& target) {
-  constexpr QFileDevice::Permissions kAnyWrite =
-      QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  // WriteUser is left out: for root it is always set.
+  constexpr QFileDevice::Permissions kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
   return !target.isWritable() || !(target.permissions() & kAnyWrite);
 }
 
