@@ -1,0 +1,42 @@
+#include "report/image_destination.h"
+
+#include <cmath>
+
+#include "report/qr_error.h"
+
+namespace kopira::report {
+
+ImageDestination::~ImageDestination() {
+  if (painter_.isActive()) painter_.end();
+}
+
+void ImageDestination::startDocument() {
+  pages_.clear();
+  setFactors(dpi_ / 254.0, dpi_ / 254.0);
+  setOffsets(0, 0);
+}
+
+void ImageDestination::openPage() {
+  // A page beyond a gigabyte of pixels is an absurd layout, not a picture.
+  constexpr long long kMaxPixels = 1LL << 28;
+  const QSize size = pagePixelSize();
+  if (size.isEmpty() || static_cast<long long>(size.width()) * size.height() > kMaxPixels) {
+    throw EQRError(QStringLiteral("page image %1 x %2 cannot be made").arg(size.width()).arg(size.height()));
+  }
+  image_ = QImage(size, QImage::Format_RGB32);
+  const int dotsPerMetre = static_cast<int>(std::lround(dpi_ / 0.0254));
+  image_.setDotsPerMeterX(dotsPerMetre);
+  image_.setDotsPerMeterY(dotsPerMetre);
+  image_.fill(Qt::white);
+  painter_.begin(&image_);
+  surface_ = std::make_unique<PainterSurface>(painter_);
+}
+
+void ImageDestination::closePage() {
+  surface_.reset();
+  painter_.end();
+  pages_.append(image_);
+  image_ = QImage();
+}
+
+}  // namespace kopira::report

@@ -1,1 +1,0 @@
-// Placeholder until the engine code lands; removed then.

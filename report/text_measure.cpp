@@ -1,0 +1,18 @@
+#include "report/text_measure.h"
+
+#include "report/emf/gdi_text.h"
+#include "report/qr_units.h"
+#include "report/rounding.h"
+
+namespace kopira::report {
+
+TextMeasure::TextMeasure(const TQRFont& font, int zoom)
+    : font_(toQFont(font.spec(kScreenDpi))),
+      zoom_(zoom),
+      lineHeight_(textExtent(font_, QStringLiteral("W")).height()) {}
+
+int TextMeasure::width(const QString& text) const {
+  return mulDiv(textExtent(font_, text).width() + 1, zoom_, 100);
+}
+
+}  // namespace kopira::report
