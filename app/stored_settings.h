@@ -1,0 +1,56 @@
+#pragma once
+// The inputs and window positions kept in the settings file between runs:
+// which section and key hold each, their defaults, and the order in which
+// they are read at creation and written at close.
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "platform/tstrings.h"
+#include "settings/tinigt.h"
+
+namespace kopira::stored_settings {
+
+// How a stored text reaches its box.
+struct TextField {
+  std::function<QString()> get;
+  std::function<void(const QString&)> set;
+};
+
+// A TextField on a box with text() and setText() (TEdit, QLineEdit). The
+// box's own setText is called, so its input filter applies.
+template <class Box>
+TextField textOf(Box* box) {
+  return {[box] { return box->text(); }, [box](const QString& value) { box->setText(value); }};
+}
+
+// What Form1 stores.
+struct MainWindowFields {
+  TStrings* officeAddress = nullptr;  // Memo6's line list
+  std::array<TextField, 5> memo;      // Edit1 to Edit5
+  std::array<TextField, 3> webShortcuts;  // Edit6 to Edit8
+  QWidget* window = nullptr;          // Form1
+};
+
+// What Form5 stores (written by Form1 at close).
+struct DialogFields {
+  std::array<TextField, 6> jyu;  // Form5's Edit1 to Edit6
+  QWidget* window = nullptr;     // Form5
+};
+
+// FormCreate of Form1: the office address, Edit1 to Edit5, the web
+// shortcuts, then the window's top and left (brought back onto a screen
+// when it would be out of reach).
+void readMainWindow(const TIniGT& ini, const MainWindowFields& fields);
+
+// Creation of Form5, through Form5's own component: Edit1 to Edit6, then
+// the dialog's top and left.
+void readDialog(const TIniGT& ini, const DialogFields& fields);
+
+// FormClose of Form1: every value, in the order memo, form, jyu, form5,
+// URL. Stops at the first write the file refuses, throwing
+// EIniWriteError; the values before it stay written.
+void writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const DialogFields& dialog);
+
+}  // namespace kopira::stored_settings

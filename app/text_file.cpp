@@ -1,0 +1,87 @@
+#include "app/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/cp932.h"
+
+namespace kopira::text_file {
+namespace {
+
+// How many numbered alternatives keepAside tries when the dated name is taken.
+constexpr int kMaxKeepAsideAttempts = 100;
+
+bool writeProtected(const QFileInfo& info) {
+  constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  // The permission bits decide even for a user (such as root) whom the
+  // system would let write anyway.
+  return !(info.permissions() & anyWrite) || !info.isWritable();
+}
+
+}  // namespace
+
+QString toCrLfBreaks(const QString& text) {
+  QString out;
+  out.reserve(text.size() + text.size() / 32 + 2);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c == u'\r' || c == u'\n') {
+      out.append(u"\r\n");
+      if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+    } else {
+      out.append(c);
+    }
+  }
+  return out;
+}
+
+LoadResult decode(const QByteArray& bytes) {
+  if (bytes.size() > kMaxBytes) return {LoadStatus::TooLarge, {}};
+  std::optional<QString> text = cp932::decode(bytes);
+  if (!text) return {LoadStatus::NotCp932, {}};
+  return {LoadStatus::Loaded, toCrLfBreaks(*text)};
+}
+
+LoadResult load(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return {LoadStatus::Missing, {}};
+  if (!info.isFile()) return {LoadStatus::NotAFile, {}};
+  if (info.size() > kMaxBytes) return {LoadStatus::TooLarge, {}};
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Unreadable, {}};
+  // One byte more than allowed tells a file that grew since it was looked at.
+  const QByteArray bytes = file.read(kMaxBytes + 1);
+  if (file.error() != QFileDevice::NoError) return {LoadStatus::Unreadable, {}};
+  return decode(bytes);
+}
+
+SaveStatus save(const QString& path, const QString& text) {
+  const std::optional<QByteArray> bytes = cp932::encode(toCrLfBreaks(text));
+  if (!bytes) return SaveStatus::NotCp932;
+  const QFileInfo info(path);
+  if (info.exists()) {
+    if (!info.isFile()) return SaveStatus::NotAFile;
+    if (writeProtected(info)) return SaveStatus::ReadOnly;
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return SaveStatus::WriteFailed;
+  if (file.write(*bytes) != bytes->size()) {
+    file.cancelWriting();
+    file.commit();  // discards the partial copy
+    return SaveStatus::WriteFailed;
+  }
+  return file.commit() ? SaveStatus::Saved : SaveStatus::WriteFailed;
+}
+
+QString keepAside(const QString& path, const QDateTime& when) {
+  const QString dated = path + u'.' + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  for (int attempt = 1; attempt <= kMaxKeepAsideAttempts; ++attempt) {
+    const QString target = dated + (attempt == 1 ? QString() : u'-' + QString::number(attempt)) + QStringLiteral(".bak");
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
+    return QFile::rename(path, target) ? target : QString();
+  }
+  return {};
+}
+
+}  // namespace kopira::text_file

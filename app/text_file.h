@@ -1,0 +1,54 @@
+#pragma once
+// Whole text files as the user keeps them: CP932 with CR LF, read in one
+// piece and replaced in one piece.
+#include <QDateTime>
+#include <QString>
+
+namespace kopira::text_file {
+
+// Largest file loaded into a pane; anything bigger is refused unread.
+constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+
+enum class LoadStatus {
+  Loaded,
+  Missing,    // no such file
+  NotAFile,   // a folder, a device or a pipe where a file was expected
+  Unreadable, // exists but cannot be opened or read
+  TooLarge,   // more than kMaxBytes
+  NotCp932,   // holds bytes that are not CP932
+};
+
+struct LoadResult {
+  LoadStatus status = LoadStatus::Missing;
+  QString text;  // with CR LF breaks; empty unless loaded
+  bool ok() const { return status == LoadStatus::Loaded; }
+};
+
+// Every lone CR and lone LF becomes CR LF; CR LF pairs stay.
+QString toCrLfBreaks(const QString& text);
+
+// Reads the whole file and decodes it from CP932.
+LoadResult load(const QString& path);
+
+// Decodes file content as load() does once the bytes are read.
+LoadResult decode(const QByteArray& bytes);
+
+enum class SaveStatus {
+  Saved,
+  NotCp932,   // the text holds a character with no CP932 form
+  ReadOnly,   // the existing file is write-protected; it stays untouched
+  NotAFile,   // a folder (or the like) stands where the file should be
+  WriteFailed // the folder refused the new file, or the disk did
+};
+
+// Writes text (line breaks made CR LF) as CP932. The new content is written
+// in full beside the file and then put in its place, so the old file stays
+// whole until the new one is complete.
+SaveStatus save(const QString& path, const QString& text);
+
+// Renames the file at path to "<name>.<yyyyMMdd-HHmmss>.bak" in its folder
+// (a number is added when that name is taken). Returns the new path, or an
+// empty string when the file could not be moved.
+QString keepAside(const QString& path, const QDateTime& when);
+
+}  // namespace kopira::text_file
