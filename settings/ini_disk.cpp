@@ -14,10 +14,11 @@ bool writable(const QFileInfo& info) { return info.isWritable() && info.permissi
 LoadResult loadFile(const QString& path) {
   const QFileInfo info(path);
   if (path.isEmpty() || !info.exists()) return {LoadStatus::Missing, {}};
+  // Only a regular file: opening a pipe would wait for a writer.
   if (!info.isFile() || info.size() > kMaxFileBytes) return {LoadStatus::Unreadable, {}};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Unreadable, {}};
-  QByteArray content = file.read(kMaxFileBytes + 1);
+  QByteArray content = file.readAll();
   if (content.size() > kMaxFileBytes || file.error() != QFileDevice::NoError) return {LoadStatus::Unreadable, {}};
   return {LoadStatus::Loaded, content};
 }
