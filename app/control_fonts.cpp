@@ -1,0 +1,47 @@
+#include "app/control_fonts.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "platform/fonts.h"
+
+namespace kopira {
+namespace {
+
+struct FontSpec {
+  const QString& face;
+  int pixelHeight;
+  QColor colour;  // invalid: the system's window text colour
+  bool underline;
+};
+
+FontSpec specOf(ControlFont font) {
+  switch (font) {
+    case ControlFont::F1: return {fonts::kPGothic, 12, QColor(0, 0, 128), false};
+    case ControlFont::F2: return {fonts::kGothic, 15, QColor(), false};
+    case ControlFont::F3: return {fonts::kGothic, 12, QColor(), false};
+    case ControlFont::F4: return {fonts::kPGothic, 12, QColor(128, 0, 128), false};
+    case ControlFont::F5: return {fonts::kPGothic, 12, QColor(0, 0, 255), true};
+  }
+  return {fonts::kPGothic, 12, QColor(), false};
+}
+
+}  // namespace
+
+void applyControlFont(QWidget* control, ControlFont font) {
+  const FontSpec spec = specOf(font);
+  QFont qfont = fonts::pixelFont(spec.face, spec.pixelHeight);
+  qfont.setUnderline(spec.underline);
+  control->setFont(qfont);
+  const QColor colour =
+      spec.colour.isValid() ? spec.colour : QApplication::palette().color(QPalette::WindowText);
+  QPalette palette = control->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(role, colour);
+  }
+  control->setPalette(palette);
+}
+
+QFont windowFont() { return fonts::pixelFont(fonts::kPGothic, 12); }
+
+}  // namespace kopira

@@ -1,0 +1,14 @@
+#pragma once
+// The pictures of the main window: its icon and the four picture buttons,
+// drawn at start.
+#include <QPixmap>
+
+namespace kopira::pictures {
+
+QPixmap faceIcon();      // 32x32: a face on a yellow ground
+QPixmap upArrow();       // 32x32: blue arrow pointing up
+QPixmap downArrow();     // 32x32: green arrow pointing down
+QPixmap portrait();      // 31x29: head and shoulders
+QPixmap redCross();      // 32x32: red cross
+
+}  // namespace kopira::pictures

@@ -1,0 +1,26 @@
+#pragma once
+// Start-up: the application object, the six windows and the message loop.
+class QApplication;
+
+namespace kopira::startup {
+
+// Process settings that must precede the application object: layouts are
+// pixels at 96 dpi and are never scaled for the screen.
+void prepareProcess();
+
+// Sets the application title and the font stand-ins.
+void initialiseApplication(QApplication& app);
+
+// Creates Form1 to Form6, in that order; closing Form1 quits the loop.
+void createWindows(QApplication& app);
+
+// Shows the main window and makes it the active window.
+void showMainWindow();
+
+// Destroys the six windows, the last created first.
+void destroyWindows();
+
+// The whole program: returns the process exit code.
+int run(int argc, char** argv);
+
+}  // namespace kopira::startup

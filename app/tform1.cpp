@@ -1,0 +1,73 @@
+#include "app/tform1.h"
+
+#include <QCloseEvent>
+
+#include "app/activation_watch.h"
+#include "platform/message_box.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+// The office address holds at most this many lines.
+constexpr int kOfficeAddressLines = 4;
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+  buildWindow();
+  IniGT1 = new TIniGT(this);
+  IniGT1->setObjectName(QStringLiteral("IniGT1"));
+  IniGT1->setDefaultDir(ddApplication);
+  IniGT1->setFence(fnNone);
+  IniGT1->Loaded();
+  connectHandlers();
+}
+
+void TForm1::connectHandlers() {
+  connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+  connect(Memo2, &TMemo::clicked, this, &TForm1::Memo2Click);
+  connect(Memo6, &TMemo::textChanged, this, &TForm1::Memo6Change);
+  Memo6->OnKeyPress = [this](QChar& key) { Memo6KeyPress(key); };
+  connect(BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
+  new ActivationWatch(this, [this] { FormActivate(); });
+}
+
+void TForm1::BitBtn5Click() {
+  kopira::messageBoxes().information(
+      QStringLiteral("情報"),
+      QStringLiteral("support@kopira.example\u3000Kopira\nhttps://kopira.example/"));
+}
+
+void TForm1::Memo2Click() {
+  // A click in the company block only places the caret.
+}
+
+void TForm1::Memo6Change() {
+  // Cutting the surplus raises this handler again, which then finds four
+  // lines and stops.
+  if (Memo6->Lines().Count() > kOfficeAddressLines) Memo6->Lines().DeleteFrom(kOfficeAddressLines);
+}
+
+void TForm1::Memo6KeyPress(QChar& key) {
+  if (key == QLatin1Char('\r') && Memo6->Lines().Count() > kOfficeAddressLines) key = QChar();
+}
+
+void TForm1::FormActivate() {
+  // Ends the history with exactly one line break unless it is empty, and
+  // shows its end.
+  TMemoLines& history = Memo5->Lines();
+  history.Add(QString());
+  Memo5->ensureCursorVisible();
+  const int last = history.Count() - 1;
+  if (last >= 0 && history.Get(last).isEmpty()) history.Delete(last);
+  Memo2->setFocus();
+}
+
+void TForm1::BitBtn8Click() {
+  Memo2->Lines().Clear();
+  Memo1->Lines().Clear();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) Q_EMIT closed();
+}

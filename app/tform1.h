@@ -1,0 +1,83 @@
+#pragma once
+// TForm1: the main window. It holds every input the printed forms draw on,
+// the history and the two note panes.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include "app/tedit.h"
+#include "app/tmemo.h"
+#include "app/tsplitter.h"
+#include "settings/tinigt.h"
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label5;
+  QLabel* Label6;
+  QGroupBox* GroupBox1;
+  TMemo* Memo2;
+  QFrame* Panel3;
+  QFrame* Panel1;
+  TMemo* Memo3;
+  TSplitter* Splitter1;
+  QGroupBox* GroupBox2;
+  QFrame* Panel5;
+  TMemo* Memo1;
+  QFrame* Panel2;
+  TMemo* Memo4;
+  TSplitter* Splitter2;
+  TMemo* Memo6;
+  TEdit* Edit1;
+  TEdit* Edit2;
+  TEdit* Edit3;
+  TEdit* Edit4;
+  QFrame* Panel4;
+  QPushButton* BitBtn4;
+  QPushButton* BitBtn3;
+  QPushButton* BitBtn2;
+  QPushButton* BitBtn1;
+  TEdit* Edit5;
+  TEdit* Edit6;
+  TEdit* Edit7;
+  TEdit* Edit8;
+  TMemo* Memo5;
+  TMemo* Memo7;
+  QPushButton* BitBtn6;
+  QPushButton* BitBtn7;
+  QPushButton* BitBtn5;
+  QPushButton* BitBtn8;
+  TIniGT* IniGT1;
+
+  void BitBtn5Click();
+  void Memo2Click();
+  void Memo6Change();
+  void Memo6KeyPress(QChar& key);
+  void FormActivate();
+  void BitBtn8Click();
+
+ Q_SIGNALS:
+  // The window has closed; closing the main window ends the program.
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildWindow();
+  void buildCompanyGroup();
+  void buildRealEstateGroup();
+  void buildInputs();
+  void buildButtons();
+  void setTabOrder();
+  void connectHandlers();
+};
+
+extern TForm1* Form1;

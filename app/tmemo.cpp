@@ -1,0 +1,111 @@
+#include "app/tmemo.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "app/line_breaks.h"
+#include "platform/cp932.h"
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  document()->setDocumentMargin(1);
+  setTabChangesFocus(true);
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+QString TMemo::Text() const { return kopira::toCrLf(toPlainText()); }
+
+void TMemo::setText(const QString& text) {
+  setPlainText(kopira::cp932::filterInput(kopira::toLf(text)));
+}
+
+void TMemo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? WidgetWidth : NoWrap); }
+
+void TMemo::settleGeometry() const {
+  // A hidden box gets its resize event only when shown; send it now so the
+  // text is laid out at the box's real width.
+  if (!testAttribute(Qt::WA_PendingResizeEvent)) return;
+  auto* self = const_cast<TMemo*>(this);
+  self->setAttribute(Qt::WA_PendingResizeEvent, false);
+  QResizeEvent event(size(), QSize());
+  QCoreApplication::sendEvent(self, &event);
+}
+
+QList<TMemo::Row> TMemo::rows() const {
+  settleGeometry();
+  QAbstractTextDocumentLayout* layout = document()->documentLayout();
+  QList<Row> result;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    layout->blockBoundingRect(block);  // lays the block out when it is not
+    const QTextLayout* text = block.layout();
+    const int lines = text->lineCount();
+    if (lines == 0) {
+      result.append({block.position(), block.length() - 1});
+      continue;
+    }
+    for (int i = 0; i < lines; ++i) {
+      const QTextLine line = text->lineAt(i);
+      result.append({block.position() + line.textStart(), line.textLength()});
+    }
+  }
+  return result;
+}
+
+void TMemo::typeText(const QString& text) {
+  QTextCursor cursor = textCursor();
+  cursor.insertText(text);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+void TMemo::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const QString typed = enter ? QStringLiteral("\r") : event->text();
+  const bool printable = !typed.isEmpty() && (enter || typed.at(0).isPrint());
+  if (!printable || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    QPlainTextEdit::keyPressEvent(event);
+    return;
+  }
+  QChar key = typed.at(0);
+  if (OnKeyPress) OnKeyPress(key);
+  if (key.isNull()) return;
+  if (enter) {
+    // Shift+Enter would insert a soft line separator; every Enter is a
+    // plain line break here.
+    typeText(QStringLiteral("\n"));
+    return;
+  }
+  const QString allowed = kopira::cp932::filterInput(typed);
+  if (allowed == typed) {
+    QPlainTextEdit::keyPressEvent(event);
+  } else if (!allowed.isEmpty()) {
+    typeText(allowed);
+  }
+}
+
+void TMemo::inputMethodEvent(QInputMethodEvent* event) {
+  const QString allowed = kopira::cp932::filterInput(event->commitString());
+  if (allowed == event->commitString()) {
+    QPlainTextEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(allowed, event->replacementStart(), event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&filtered);
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source) {
+  if (!source->hasText()) return;
+  const QString allowed = kopira::cp932::filterInput(kopira::toLf(source->text()));
+  if (!allowed.isEmpty()) typeText(allowed);
+}
+
+void TMemo::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  Q_EMIT clicked();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// TMemo: the multi-line input box. Its text is read and edited through its
+// line list, whose entries are the rows the box displays.
+#include <QPlainTextEdit>
+#include <functional>
+
+#include "platform/tstrings.h"
+
+class TMemo;
+
+// The line list of a TMemo: one entry per display row.
+class TMemoLines final : public TStrings {
+ public:
+  explicit TMemoLines(TMemo& memo) : memo_(memo) {}
+  // Rows, less one when the last row is empty.
+  int Count() const override;
+  // Row i as read through a 4096-byte buffer; empty past the end.
+  QString Get(int i) const override;
+  void Clear() override;
+  // Appends s after a line break, or s and a line break when the text is
+  // empty or already ends with one; the caret ends behind it.
+  void Add(const QString& s) override;
+  // Removes row i and the line break that ends it (for the last row only
+  // its text).
+  void Delete(int i) override;
+  // Removes row i and everything after it, keeping the line break before it.
+  void DeleteFrom(int i);
+
+ private:
+  TMemo& memo_;
+};
+
+class TMemo : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit TMemo(QWidget* parent = nullptr);
+
+  TMemoLines& Lines() { return lines_; }
+  const TMemoLines& Lines() const { return lines_; }
+
+  // The whole text with CR LF line breaks.
+  QString Text() const;
+  // Replaces the text; lone CR or LF become line breaks, characters that
+  // have no CP932 form are dropped.
+  void setText(const QString& text);
+
+  void setWordWrap(bool wrap);
+
+  // A display row: where it starts in the document and how many
+  // characters it holds (its line break not counted).
+  struct Row {
+    int position;
+    int length;
+  };
+  // Every display row, from the same layout that draws the box; a hidden
+  // box is laid out at its current size first.
+  QList<Row> rows() const;
+
+  // Called with each character typed (CR for Enter) before it is inserted;
+  // setting it to the null character discards it.
+  std::function<void(QChar&)> OnKeyPress;
+
+ Q_SIGNALS:
+  void clicked();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void settleGeometry() const;
+  void typeText(const QString& text);
+
+  TMemoLines lines_{*this};
+};
