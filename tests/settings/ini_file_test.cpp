@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 #include "settings/ini_error.h"
-#include "settings/ini_test_dir.h"
+#include "ini_test_dir.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "settings/ini_test_dir.h"
+#include "ini_test_dir.h"
 
 namespace {
 
