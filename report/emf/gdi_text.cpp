@@ -37,6 +37,12 @@ QVector<int> glyphAdvances(const QFont& font, const QString& text) {
 QSize textExtent(const QFont& font, const QString& text) {
   int width = 0;
   for (const int advance : glyphAdvances(font, text)) width += advance;
+  // The four faces' cell (ascent + descent) is exactly their em, so a font
+  // given by pixel height has a cell of that height, as GDI reports it; the
+  // IPA stand-ins round ascent and descent up separately and come out a
+  // pixel or two taller, which would push lines out of boxes laid out for
+  // the originals.
+  if (font.pixelSize() > 0) return {width, font.pixelSize()};
   const QFontMetrics metrics(font);
   return {width, metrics.ascent() + metrics.descent()};
 }
