@@ -7,6 +7,7 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 
+#include <climits>
 #include <memory>
 
 namespace kopira::cp932 {
@@ -39,8 +40,12 @@ void substituteReplacement(const void*, UConverterToUnicodeArgs* args, const cha
   ucnv_cbToUWriteUChars(args, &replacement, 1, 0, err);
 }
 
+// ICU takes lengths as int32_t; longer texts are refused rather than cut.
+constexpr qsizetype kMaxUnits = INT32_MAX / 2;
+
 std::optional<QString> toUnicode(const QByteArray& bytes, bool lossy) {
   if (bytes.isEmpty()) return QString();
+  if (bytes.size() > kMaxUnits) return std::nullopt;
   UConverter* conv = converter();
   if (!conv) return std::nullopt;
   UErrorCode err = U_ZERO_ERROR;
@@ -89,6 +94,7 @@ constexpr struct {
 
 std::optional<QByteArray> encode(const QString& text) {
   if (text.isEmpty()) return QByteArray();
+  if (text.size() > kMaxUnits) return std::nullopt;
   UConverter* conv = converter();
   if (!conv) return std::nullopt;
   UErrorCode err = U_ZERO_ERROR;
