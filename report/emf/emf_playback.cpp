@@ -91,9 +91,8 @@ EmfPlayback::Font EmfPlayback::makeFont(FontSpec spec, int logicalHeight) const 
   Font f;
   f.spec = spec;
   f.font = toQFont(spec);
-  const QFontMetrics metrics(f.font);
-  f.ascent = metrics.ascent();
-  f.height = metrics.ascent() + metrics.descent();
+  f.ascent = QFontMetrics(f.font).ascent();
+  f.height = textExtent(f.font, QString()).height();
   return f;
 }
 
@@ -223,14 +222,18 @@ void EmfPlayback::restoreDc(int32_t relative) {
 
 QString EmfPlayback::box(const emf::RecordReader& r) {
   if (!r.has(8, 16)) return tooShort(r.u32(0));
-  const int left = mapX(r.i32(8));
-  const int top = mapY(r.i32(12));
-  const int right = mapX(r.i32(16));
-  const int bottom = mapY(r.i32(20));
+  int64_t left = r.i32(8), top = r.i32(12), right = r.i32(16), bottom = r.i32(20);
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  // Without a pen GDI leaves out the last column and row: leave them out in
+  // logical units, so a stretched picture keeps its shapes edge to edge.
+  const int shrink = state_.pen.style == Qt::NoPen ? 1 : 0;
+  const int deviceLeft = mapX(left), deviceTop = mapY(top);
+  const int deviceRight = mapX(right - shrink) + shrink, deviceBottom = mapY(bottom - shrink) + shrink;
   if (r.u32(0) == emf::kRectangle) {
-    gdi::rectangle(painter_, left, top, right, bottom, scaledPen(), state_.brush);
+    gdi::rectangle(painter_, deviceLeft, deviceTop, deviceRight, deviceBottom, scaledPen(), state_.brush);
   } else {
-    gdi::ellipse(painter_, left, top, right, bottom, scaledPen(), state_.brush);
+    gdi::ellipse(painter_, deviceLeft, deviceTop, deviceRight, deviceBottom, scaledPen(), state_.brush);
   }
   return {};
 }

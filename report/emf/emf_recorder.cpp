@@ -203,41 +203,40 @@ void EmfRecorder::addBounds(int left, int top, int right, int bottom) {
   boundsBottom_ = std::max(boundsBottom_, bottom);
 }
 
-// Bounds of a GDI box (right and bottom exclusive) outlined with the pen.
-void EmfRecorder::addBoxBounds(int left, int top, int right, int bottom) {
-  const int grow = pen_.style == Qt::NoPen ? 0 : std::max(0, pen_.width / 2);
-  addBounds(std::min(left, right) - grow, std::min(top, bottom) - grow, std::max(left, right) - 1 + grow,
-            std::max(top, bottom) - 1 + grow);
-}
-
-// GDI has no FillRect record: a Rectangle with the null pen and a solid
-// brush, one pixel larger to the right and bottom because a Rectangle
-// without a pen fills one pixel less than its box.
-void EmfRecorder::fillRect(int left, int top, int right, int bottom, const QColor& color) {
-  if (finished()) return;
+// Records a Rectangle or Ellipse with the selected pen and brush. A GDI
+// shape without a pen fills one pixel less to the right and bottom than its
+// box, so such a box is recorded one pixel larger: every reader then covers
+// left..right-1 and top..bottom-1, as the surface promises.
+void EmfRecorder::shapeRecord(uint32_t type, int left, int top, int right, int bottom, bool outlined) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   if (left == right || top == bottom) return;
+  const int grow = outlined ? 0 : 1;
+  boxRecord(type, left, top, right + grow, bottom + grow);
+  const int outside = outlined ? std::max(0, pen_.width / 2) : 0;
+  addBounds(left - outside, top - outside, right - 1 + outside, bottom - 1 + outside);
+}
+
+// GDI has no FillRect record: a Rectangle with the null pen and a solid brush.
+void EmfRecorder::fillRect(int left, int top, int right, int bottom, const QColor& color) {
+  if (finished()) return;
   select(Slot::Pen, emf::kNullPen);
   selectBrush(BrushSpec{color, Qt::SolidPattern});
-  boxRecord(emf::kRectangle, left, top, right + 1, bottom + 1);
-  addBounds(left, top, right - 1, bottom - 1);
+  shapeRecord(emf::kRectangle, left, top, right, bottom, false);
 }
 
 void EmfRecorder::rectangle(int left, int top, int right, int bottom) {
   if (finished()) return;
   selectPen();
   selectBrush(brush_);
-  boxRecord(emf::kRectangle, left, top, right, bottom);
-  addBoxBounds(left, top, right, bottom);
+  shapeRecord(emf::kRectangle, left, top, right, bottom, pen_.style != Qt::NoPen);
 }
 
 void EmfRecorder::ellipse(int left, int top, int right, int bottom) {
   if (finished()) return;
   selectPen();
   selectBrush(brush_);
-  boxRecord(emf::kEllipse, left, top, right, bottom);
-  addBoxBounds(left, top, right, bottom);
+  shapeRecord(emf::kEllipse, left, top, right, bottom, pen_.style != Qt::NoPen);
 }
 
 void EmfRecorder::line(int x1, int y1, int x2, int y2) {

@@ -57,8 +57,8 @@ class EmfRecorder final : public DrawSurface {
   void setTextAlign(uint32_t mode);
   void setTextColor(const QColor& color);
   void boxRecord(uint32_t type, int left, int top, int right, int bottom);
+  void shapeRecord(uint32_t type, int left, int top, int right, int bottom, bool outlined);
   void addBounds(int left, int top, int right, int bottom);
-  void addBoxBounds(int left, int top, int right, int bottom);
   bool finished() const { return !picture_.isEmpty(); }
 
   QSize page_;

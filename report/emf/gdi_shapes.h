@@ -13,17 +13,19 @@ namespace kopira::report::gdi {
 // GDI FillRect: the rectangle in a solid colour, no outline.
 void fillRect(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);
 
-// GDI Rectangle: outline with the pen on the rectangle's edge pixels, inside
-// with the brush. With no pen the filled area is one pixel smaller to the
-// right and bottom, as in GDI.
+// GDI Rectangle: outline with the pen inside the box (a solid pen of width w
+// covers the outer w pixels), the rest with the brush. With no pen the filled
+// area is one pixel smaller to the right and bottom, as in GDI.
 void rectangle(QPainter& painter, int left, int top, int right, int bottom, const PenSpec& pen,
                const BrushSpec& brush);
 
-// GDI Ellipse: the ellipse inscribed in the rectangle, pen and brush as above.
+// GDI Ellipse: the ellipse inscribed in the box, pen and brush as above (one
+// pixel smaller without a pen).
 void ellipse(QPainter& painter, int left, int top, int right, int bottom, const PenSpec& pen,
              const BrushSpec& brush);
 
-// GDI LineTo from (x1, y1): the end point itself is not drawn by a thin pen.
+// GDI LineTo from (x1, y1): an axis-parallel solid line stops before the end
+// point; a wide one is centred on the line.
 void line(QPainter& painter, int x1, int y1, int x2, int y2, const PenSpec& pen);
 
 }  // namespace kopira::report::gdi

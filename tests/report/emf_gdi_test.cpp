@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QPainter>
+
+#include "platform/fonts.h"
+#include "report/emf/gdi_shapes.h"
+#include "report/emf/gdi_text.h"
+#include "tests/report/emf_test_support.h"
+
+namespace kopira::report {
+namespace {
+using testing::blankPage;
+
+// Smallest rectangle holding every non-white pixel.
+QRect ink(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+TEST(GdiText, FontsAdvancesAndExtent) {
+  FontSpec spec;
+  spec.face = fonts::kMincho;
+  spec.pixelHeight = 16;
+  spec.bold = true;
+  const QFont font = toQFont(spec);
+  EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAMincho"));
+  EXPECT_EQ(font.pixelSize(), 16);
+  EXPECT_TRUE(font.bold());
+
+  // Fixed-pitch Mincho: full width = the height, half width = half of it.
+  const QString text = QStringLiteral("登記A") + QString::fromUcs4(U"\U00020B9F");
+  const QVector<int> advances = glyphAdvances(font, text);
+  ASSERT_EQ(advances.size(), 5);
+  EXPECT_EQ(advances[0], 16);
+  EXPECT_EQ(advances[1], 16);
+  EXPECT_EQ(advances[2], 8);
+  EXPECT_EQ(advances[4], 0);  // second half of a surrogate pair
+  const QSize extent = textExtent(font, QStringLiteral("登記A"));
+  EXPECT_EQ(extent.width(), 40);
+  EXPECT_EQ(extent.height(), 16);  // the cell of the original faces is their em
+}
+
+TEST(GdiText, GlyphsSitInTheirCellsFromTheTop) {
+  FontSpec spec;
+  spec.face = fonts::kGothic;
+  spec.pixelHeight = 20;
+  const QFont font = toQFont(spec);
+  const QString text = QStringLiteral("田田田");
+  QImage image = blankPage(200, 100);
+  {
+    QPainter painter(&image);
+    drawGlyphs(painter, font, Qt::black, 30, 40, text, {20, 30, 20});
+  }
+  const QRect box = ink(image);
+  const QSize extent = textExtent(font, text);
+  EXPECT_GE(box.top(), 40);
+  EXPECT_LE(box.bottom(), 40 + extent.height() - 1);
+  EXPECT_GE(box.left(), 30);
+  // The third glyph starts at 30 + 20 + 30 = 80 and fills most of its 20 px.
+  EXPECT_GT(box.right(), 90);
+  EXPECT_LT(box.right(), 100);
+}
+
+TEST(GdiShapes, RectanglesFollowGdiPixelRules) {
+  QImage image = blankPage(60, 60);
+  QPainter painter(&image);
+  gdi::rectangle(painter, 10, 10, 20, 20, PenSpec{Qt::black, 1, Qt::NoPen}, BrushSpec{Qt::black, Qt::SolidPattern});
+  EXPECT_EQ(ink(image), QRect(QPoint(10, 10), QPoint(18, 18)));  // one pixel smaller without a pen
+
+  image.fill(Qt::white);
+  gdi::rectangle(painter, 10, 10, 20, 20, PenSpec{Qt::red, 1, Qt::SolidLine}, BrushSpec{Qt::white, Qt::NoBrush});
+  EXPECT_EQ(ink(image), QRect(QPoint(10, 10), QPoint(19, 19)));
+  EXPECT_EQ(image.pixel(15, 15), qRgb(255, 255, 255));
+
+  image.fill(Qt::white);
+  gdi::rectangle(painter, 40, 40, 10, 10, PenSpec{Qt::black, 3, Qt::SolidLine}, BrushSpec{Qt::white, Qt::SolidPattern});
+  EXPECT_EQ(ink(image), QRect(QPoint(10, 10), QPoint(39, 39)));  // edges put in order
+  EXPECT_EQ(image.pixel(12, 20), qRgb(0, 0, 0));                  // the pen lies inside
+  EXPECT_EQ(image.pixel(13, 20), qRgb(255, 255, 255));
+
+  image.fill(Qt::white);
+  gdi::fillRect(painter, 5, 5, 6, 50, Qt::black);
+  EXPECT_EQ(ink(image), QRect(5, 5, 1, 45));
+}
+
+TEST(GdiShapes, LinesStopBeforeTheirEnd) {
+  QImage image = blankPage(60, 60);
+  QPainter painter(&image);
+  gdi::line(painter, 10, 5, 30, 5, PenSpec{});
+  EXPECT_EQ(ink(image), QRect(QPoint(10, 5), QPoint(29, 5)));
+  image.fill(Qt::white);
+  gdi::line(painter, 7, 40, 7, 20, PenSpec{});
+  EXPECT_EQ(ink(image), QRect(QPoint(7, 21), QPoint(7, 40)));
+  image.fill(Qt::white);
+  gdi::line(painter, 10, 30, 40, 30, PenSpec{Qt::black, 3, Qt::SolidLine});
+  EXPECT_EQ(ink(image), QRect(QPoint(10, 29), QPoint(39, 31)));  // centred on the line
+}
+
+TEST(GdiShapes, EllipseStaysInsideItsBox) {
+  QImage image = blankPage(60, 60);
+  QPainter painter(&image);
+  gdi::ellipse(painter, 10, 10, 50, 30, PenSpec{}, BrushSpec{Qt::black, Qt::SolidPattern});
+  const QRect box = ink(image);
+  EXPECT_GE(box.left(), 10);
+  EXPECT_GE(box.top(), 10);
+  EXPECT_LE(box.right(), 49);
+  EXPECT_LE(box.bottom(), 29);
+  EXPECT_GE(box.width(), 39);
+}
+
+}  // namespace
+}  // namespace kopira::report
