@@ -1,0 +1,57 @@
+#include "report/preview/print_dialog.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kopira::report {
+namespace {
+
+class QtPrintDialogRunner : public PrintDialogRunner {
+ public:
+  bool Run(QWidget* parent, PrintDialogRequest& request) override {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!request.printerName.isEmpty()) printer.setPrinterName(request.printerName);
+    printer.setPageOrientation(request.orientation);
+    printer.setCopyCount(request.copies);
+    printer.setFromTo(request.fromPage, request.toPage);
+    if (request.fromPage > 0) printer.setPrintRange(QPrinter::PageRange);
+
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(request.minPage, request.maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted) return false;
+
+    request.printerName = printer.printerName();
+    request.orientation = printer.pageLayout().orientation();
+    request.copies = printer.copyCount();
+    request.fromPage = printer.fromPage();
+    request.toPage = printer.toPage();
+    switch (printer.printRange()) {
+      case QPrinter::PageRange:
+        request.range = PrintDialogRequest::Range::Pages;
+        break;
+      case QPrinter::Selection:
+        request.range = PrintDialogRequest::Range::Selection;
+        break;
+      default:
+        request.range = PrintDialogRequest::Range::All;
+        break;
+    }
+    return true;
+  }
+};
+
+PrintDialogRunner* installed = nullptr;
+
+}  // namespace
+
+PrintDialogRunner& printDialogRunner() {
+  static QtPrintDialogRunner qtRunner;
+  return installed ? *installed : qtRunner;
+}
+
+void setPrintDialogRunner(PrintDialogRunner* runner) { installed = runner; }
+
+}  // namespace kopira::report

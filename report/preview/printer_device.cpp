@@ -1,0 +1,130 @@
+#include "report/preview/printer_device.h"
+
+#include "report/qr_error.h"
+
+namespace kopira::report {
+namespace {
+
+const QString kNoDefaultPrinter = QStringLiteral("デフォルト プリンタが存在しません");
+const QString kIndexOutOfRange = QStringLiteral("プリンタ番号が範囲を超えています");
+
+QPageSize::PageSizeId pageSizeIdFor(TQRPaperSize size) {
+  switch (size) {
+    case TQRPaperSize::Letter:
+    case TQRPaperSize::LetterSmall:
+    case TQRPaperSize::Note:
+      return QPageSize::Letter;
+    case TQRPaperSize::Tabloid:
+    case TQRPaperSize::qr11X17:
+      return QPageSize::Tabloid;
+    case TQRPaperSize::Ledger: return QPageSize::Ledger;
+    case TQRPaperSize::Legal: return QPageSize::Legal;
+    case TQRPaperSize::Statement: return QPageSize::Statement;
+    case TQRPaperSize::Executive: return QPageSize::Executive;
+    case TQRPaperSize::A3: return QPageSize::A3;
+    case TQRPaperSize::A4:
+    case TQRPaperSize::A4Small:
+      return QPageSize::A4;
+    case TQRPaperSize::A5: return QPageSize::A5;
+    case TQRPaperSize::B4: return QPageSize::JisB4;
+    case TQRPaperSize::B5: return QPageSize::JisB5;
+    case TQRPaperSize::Folio: return QPageSize::Folio;
+    case TQRPaperSize::Quarto: return QPageSize::Quarto;
+    case TQRPaperSize::qr10X14: return QPageSize::Imperial10x14;
+    case TQRPaperSize::Env9: return QPageSize::Envelope9;
+    case TQRPaperSize::Env10: return QPageSize::Comm10E;
+    case TQRPaperSize::Env11: return QPageSize::Envelope11;
+    case TQRPaperSize::Env12: return QPageSize::Envelope12;
+    case TQRPaperSize::Env14: return QPageSize::Envelope14;
+    case TQRPaperSize::CSheet: return QPageSize::AnsiC;
+    case TQRPaperSize::DSheet: return QPageSize::AnsiD;
+    case TQRPaperSize::ESheet: return QPageSize::AnsiE;
+    case TQRPaperSize::Default:
+    case TQRPaperSize::Custom:
+      break;
+  }
+  return QPageSize::Custom;
+}
+
+QPrinter::PaperSource paperSourceFor(TQRBin bin) {
+  switch (bin) {
+    case TQRBin::First:
+    case TQRBin::Upper: return QPrinter::Upper;
+    case TQRBin::Lower: return QPrinter::Lower;
+    case TQRBin::Middle: return QPrinter::Middle;
+    case TQRBin::Manual: return QPrinter::Manual;
+    case TQRBin::Envelope: return QPrinter::Envelope;
+    case TQRBin::EnvManual: return QPrinter::EnvelopeManual;
+    case TQRBin::Auto: return QPrinter::Auto;
+    case TQRBin::Tractor: return QPrinter::Tractor;
+    case TQRBin::SmallFormat: return QPrinter::SmallFormat;
+    case TQRBin::LargeFormat: return QPrinter::LargeFormat;
+    case TQRBin::LargeCapacity: return QPrinter::LargeCapacity;
+    case TQRBin::Cassette:
+    case TQRBin::Last: return QPrinter::Cassette;
+  }
+  return QPrinter::Auto;
+}
+
+}  // namespace
+
+bool printerInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+QPrinterInfo selectPrinter(int printerIndex) {
+  const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+  if (printerIndex == -1) {
+    if (printers.isEmpty()) throw EQRError(kNoDefaultPrinter);
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    return defaultPrinter.isNull() ? printers.first() : defaultPrinter;
+  }
+  if (printerIndex < 0 || printerIndex >= printers.size()) throw EQRError(kIndexOutOfRange);
+  return printers.at(printerIndex);
+}
+
+int printerIndexOf(const QString& printerName) {
+  return static_cast<int>(QPrinterInfo::availablePrinterNames().indexOf(printerName));
+}
+
+QPageSize pageSizeFor(TQRPaperSize size, double widthNative, double lengthNative) {
+  if (size == TQRPaperSize::Custom)
+    return QPageSize(QSizeF(widthNative / 10, lengthNative / 10), QPageSize::Millimeter, QString(),
+                     QPageSize::ExactMatch);
+  return QPageSize(pageSizeIdFor(size));
+}
+
+bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size) {
+  if (size == TQRPaperSize::Default || size == TQRPaperSize::Custom) return true;
+  const QPageSize::PageSizeId id = pageSizeIdFor(size);
+  for (const QPageSize& supported : printer.supportedPageSizes())
+    if (supported.id() == id) return true;
+  return false;
+}
+
+PrinterValues acceptedValues(const PrinterValues& values, const QPrinterInfo* printer) {
+  PrinterValues accepted = values;
+  if (hasTableSize(values.paperSize) && printer && printerSupports(*printer, values.paperSize)) return accepted;
+  if (values.paperSize == TQRPaperSize::Custom && printer) return accepted;
+  // Default, or a size the printer cannot take: the printer's current paper.
+  const QSizeF current = printer ? printer->defaultPageSize().size(QPageSize::Millimeter)
+                                 : QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+  const bool landscape = values.orientation == TQROrientation::poLandscape;
+  accepted.paperSize = TQRPaperSize::Default;
+  accepted.paperWidth = (landscape ? current.height() : current.width()) * 10;
+  accepted.paperLength = (landscape ? current.width() : current.height()) * 10;
+  return accepted;
+}
+
+void writeDeviceMode(QPrinter& printer, const QPrinterInfo& info, const PrinterValues& values) {
+  printer.setPrinterName(info.printerName());
+  printer.setFullPage(true);
+  if (values.paperSize != TQRPaperSize::Default && printerSupports(info, values.paperSize))
+    printer.setPageSize(pageSizeFor(values.paperSize, values.paperWidth, values.paperLength));
+  if (values.settings.duplex) printer.setDuplex(QPrinter::DuplexShortSide);
+  printer.setCopyCount(qMax(1, values.settings.copies));
+  printer.setPaperSource(paperSourceFor(values.settings.outputBin));
+  printer.setPageOrientation(values.orientation == TQROrientation::poLandscape ? QPageLayout::Landscape
+                                                                              : QPageLayout::Portrait);
+  printer.setDocName(values.title);
+}
+
+}  // namespace kopira::report

@@ -1,0 +1,128 @@
+#include "report/preview/show_preview.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHash>
+#include <QPointer>
+#include <memory>
+
+#include "platform/message_box.h"
+#include "report/preview/print_run.h"
+#include "report/preview/print_setup.h"
+#include "report/preview/qr_printer.h"
+#include "report/preview/standard_preview.h"
+#include "report/qr_error.h"
+#include "report/qr_report.h"
+
+namespace kopira::report {
+namespace {
+
+class LoopWait : public PreviewWait {
+ public:
+  void Wait(TQRStandardPreview&, QEventLoop& loop) override { loop.exec(); }
+};
+
+PreviewWait* installedWait = nullptr;
+
+// One open preview of a report page: its printer object (the report's single
+// printer slot), the window and the wait.
+class PreviewSession : public QObject {
+ public:
+  explicit PreviewSession(TQRReport& report) : report_(report) { sessions().insert(&report, this); }
+  ~PreviewSession() override {
+    sessions().remove(&report_);
+    delete preview_.data();
+  }
+
+  static PreviewSession* Of(const TQRReport& report) { return sessions().value(&report); }
+
+  void BringToFront() {
+    if (!preview_) return;
+    preview_->raise();
+    preview_->activateWindow();
+  }
+
+  void Run() {
+    previewPrinter_ = std::make_unique<TQRPrinter>(TQRPrinter::Destination::Pictures);
+    slot_ = previewPrinter_.get();
+    previewPrinter_->SetPrintSetupHook([this] {
+      const bool finished = previewPrinter_->status() == ReportDestination::Status::Finished;
+      RunPrintSetup(report_, finished ? previewPrinter_->PageCount() : 0, preview_);
+    });
+    preview_ = new TQRStandardPreview(previewPrinter_.get());
+    connect(preview_, &TQRStandardPreview::Closed, this, &PreviewSession::OnClosed);
+    connect(preview_, &TQRStandardPreview::PrintRequested, this, &PreviewSession::OnPrint, Qt::QueuedConnection);
+    previewPrinter_->SetShowingPreview(true);
+    preview_->showMaximized();
+
+    try {
+      report_.GeneratePages(*previewPrinter_);
+    } catch (const EQRError& error) {
+      messageBoxes().plain(error.message());
+      return;
+    }
+    if (previewPrinter_->cancelled() || closed_) return;
+
+    connect(qApp, &QCoreApplication::aboutToQuit, &loop_, &QEventLoop::quit);
+    if (preview_) previewWait().Wait(*preview_, loop_);
+  }
+
+ private:
+  static QHash<const TQRReport*, PreviewSession*>& sessions() {
+    static QHash<const TQRReport*, PreviewSession*> open;
+    return open;
+  }
+
+  // The window is closing: cancel a run in progress, else let the wait end.
+  void OnClosed() {
+    closed_ = true;
+    if (!report_.available()) {
+      if (slot_) slot_->Cancel();
+      return;
+    }
+    Release();
+  }
+
+  void OnPrint() {
+    if (!report_.available()) return;
+    PrintReport(report_, slot_);
+    // A window closed during the print ends the wait now.
+    if (closed_) Release();
+  }
+
+  void Release() {
+    if (previewPrinter_) previewPrinter_->SetShowingPreview(false);
+    previewPrinter_.reset();
+    slot_ = nullptr;
+    loop_.quit();
+  }
+
+  TQRReport& report_;
+  std::unique_ptr<TQRPrinter> previewPrinter_;
+  TQRPrinter* slot_ = nullptr;
+  QPointer<TQRStandardPreview> preview_;
+  QEventLoop loop_;
+  bool closed_ = false;
+};
+
+}  // namespace
+
+PreviewWait& previewWait() {
+  static LoopWait loopWait;
+  return installedWait ? *installedWait : loopWait;
+}
+
+void setPreviewWait(PreviewWait* wait) { installedWait = wait; }
+
+void ShowPreviewAndWait(TQRReport& report) {
+  QCoreApplication::processEvents();
+  if (!report.available()) return;
+  if (PreviewSession* open = PreviewSession::Of(report)) {
+    open->BringToFront();
+    return;
+  }
+  PreviewSession session(report);
+  session.Run();
+}
+
+}  // namespace kopira::report

@@ -1,0 +1,30 @@
+#pragma once
+// ShowPreviewAndWait: the modal preview of one report page. Records the page
+// as page pictures, shows them in a TQRStandardPreview and returns only when
+// that window has closed, serving the rest of the application meanwhile.
+class QEventLoop;
+
+namespace kopira::report {
+
+class TQRReport;
+class TQRStandardPreview;
+
+// Returns at once while the report is generating; a second call while the
+// page's preview is open brings that preview to the front and returns.
+void ShowPreviewAndWait(TQRReport& report);
+
+// The wait for the preview window, so a test can act while it is open. The
+// default runs the loop until the window has closed.
+class PreviewWait {
+ public:
+  virtual ~PreviewWait() = default;
+  // Must return only once loop has been quit (the window closed) or the
+  // application is quitting.
+  virtual void Wait(TQRStandardPreview& preview, QEventLoop& loop) = 0;
+};
+
+PreviewWait& previewWait();
+// Installs a wait (not owned); nullptr restores the default.
+void setPreviewWait(PreviewWait* wait);
+
+}  // namespace kopira::report
