@@ -1,0 +1,139 @@
+#include "print_job.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
+#include <optional>
+
+namespace kopira::printtest {
+namespace {
+
+constexpr int kJobTimeoutMs = 60000;
+
+// The test server keeps its socket and its output folder side by side.
+QString cupsOutputDir() {
+  return QFileInfo(qEnvironmentVariable("CUPS_SERVER")).absolutePath() + QStringLiteral("/out");
+}
+
+// Letters and digits survive cups-pdf's file naming as they are.
+QString uniqueTitle() {
+  static std::atomic<int> counter{0};
+  return QStringLiteral("kopira%1x%2x%3")
+      .arg(QCoreApplication::applicationPid())
+      .arg(++counter)
+      .arg(QDateTime::currentMSecsSinceEpoch());
+}
+
+// Runs a tool; its standard output, or nothing when it failed.
+std::optional<QString> run(const QString& program, const QStringList& args, QString* error) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(kJobTimeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+    *error = program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(p.readAllStandardError());
+    return std::nullopt;
+  }
+  return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// Waits until the queue has no job that is not completed. The PDF exists,
+// empty, before the job ends, so the file itself proves nothing.
+bool waitForJobs(QString* error) {
+  const QDeadlineTimer deadline(kJobTimeoutMs);
+  while (!deadline.hasExpired()) {
+    const std::optional<QString> pending = run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("not-completed"), QStringLiteral("-o")}, error);
+    if (!pending) return false;
+    if (pending->trimmed().isEmpty()) return true;
+    QThread::msleep(100);
+  }
+  *error = QStringLiteral("the print job did not finish within %1 s").arg(kJobTimeoutMs / 1000);
+  return false;
+}
+
+// Without anti-aliasing, so a hairline is one solid pixel wide.
+bool rasterise(PrintedJob& job) {
+  QTemporaryDir dir;
+  const std::optional<QString> done = run(QStringLiteral("pdftoppm"),
+      {QStringLiteral("-r"), QString::number(job.dpi), QStringLiteral("-gray"), QStringLiteral("-aa"), QStringLiteral("no"),
+       QStringLiteral("-aaVector"), QStringLiteral("no"), job.pdfPath, dir.filePath(QStringLiteral("page"))}, &job.error);
+  if (!done) return false;
+  // pdftoppm pads the page numbers, so the names sort in page order.
+  // A B4 page at 600 dpi is beyond Qt's default limit for decoded images.
+  QImageReader::setAllocationLimit(std::max(QImageReader::allocationLimit(), 1024));
+  for (const QString& name : QDir(dir.path()).entryList({QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name)) {
+    QImageReader reader(dir.filePath(name));
+    const QImage page = reader.read();
+    if (page.isNull()) {
+      job.error = QStringLiteral("unreadable raster %1: %2").arg(name, reader.errorString());
+      return false;
+    }
+    job.pages.push_back(page.convertToFormat(QImage::Format_Grayscale8));
+  }
+  if (job.pages.empty()) job.error = QStringLiteral("the PDF has no pages");
+  return !job.pages.empty();
+}
+
+}  // namespace
+
+double printerPixels(const QPrinter& printer, double mm) { return mm * printer.resolution() / 25.4; }
+
+PrintedJob printWith(const PrintFunction& print, double dpi) {
+  PrintedJob job;
+  job.dpi = dpi;
+  const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
+  if (queue.isNull()) {
+    job.error = QStringLiteral("no default printer; is CUPS_SERVER set to the test server?");
+    return job;
+  }
+  const QString title = uniqueTitle();
+  {
+    QPrinter printer(queue, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(title);
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+      job.error = QStringLiteral("QPrinter did not take the CUPS queue");
+      return job;
+    }
+    if (!print(printer)) {
+      job.error = QStringLiteral("printing failed");
+      return job;
+    }
+  }
+  if (!waitForJobs(&job.error)) return job;
+  // cups-pdf names the file after the title, with a suffix of its own.
+  const QDir out(cupsOutputDir());
+  const QStringList written = out.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
+  if (written.size() != 1 || !QFileInfo(out.filePath(written[0])).size()) {
+    job.error = QStringLiteral("no PDF for %1 in %2").arg(title, out.path());
+    return job;
+  }
+  job.pdfPath = out.filePath(written[0]);
+  job.ok = rasterise(job);
+  return job;
+}
+
+PrintedJob printPages(const std::vector<PageRequest>& pages, double dpi) {
+  return printWith(
+      [&](QPrinter& printer) {
+        QPainter painter;
+        for (size_t i = 0; i < pages.size(); ++i) {
+          const QPageLayout layout(pages[i].size, pages[i].orientation, QMarginsF());
+          if (!printer.setPageLayout(layout)) return false;
+          if (i == 0 ? !painter.begin(&printer) : !printer.newPage()) return false;
+          pages[i].draw(painter, printer);
+        }
+        return painter.end();
+      },
+      dpi);
+}
+
+}  // namespace kopira::printtest

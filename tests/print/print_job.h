@@ -1,0 +1,46 @@
+#pragma once
+// Prints through QPrinter to the default queue of the test CUPS server (a
+// cups-pdf queue, see scripts/cups-test-server.sh), waits for the job and
+// rasterises the PDF that cups-pdf wrote.
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QPainter;
+class QPrinter;
+
+namespace kopira::printtest {
+
+struct PrintedJob {
+  bool ok = false;
+  QString error;             // what went wrong when not ok
+  QString pdfPath;           // the PDF that cups-pdf wrote
+  double dpi = 0;            // of the page images
+  std::vector<QImage> pages; // one 8-bit grey image per page, paper edge to paper edge
+};
+
+// Drives a QPrinter that is already set up for the queue (high resolution,
+// full page, unique job title): begins painting, draws, ends. Returns false
+// on failure.
+using PrintFunction = std::function<bool(QPrinter&)>;
+using DrawFunction = std::function<void(QPainter&, const QPrinter&)>;
+
+struct PageRequest {
+  QPageSize size;
+  QPageLayout::Orientation orientation = QPageLayout::Portrait;
+  DrawFunction draw;
+};
+
+PrintedJob printWith(const PrintFunction& print, double dpi = 600);
+// One job with one page per request. CUPS prints a whole job on one sheet
+// size (the printer's page size when the job ends) and centres pages of
+// other sizes on it: print different sizes as separate jobs.
+PrintedJob printPages(const std::vector<PageRequest>& pages, double dpi = 600);
+
+// Device pixels of the printer for a length in millimetres.
+double printerPixels(const QPrinter& printer, double mm);
+
+}  // namespace kopira::printtest
