@@ -59,17 +59,25 @@ class SplayTree {
   std::array<uint16_t, kNodes> right_{};
 };
 
+// Packs bits from the least significant bit of each byte on.
 class BitWriter {
  public:
   void put(bool bit) {
-    if (used_ == 0) out_.append('\0');
-    if (bit) out_.data()[out_.size() - 1] = static_cast<char>(static_cast<uint8_t>(out_.back()) | (1u << used_));
-    used_ = (used_ + 1) % 8;
+    pending_ |= static_cast<unsigned>(bit) << used_;
+    if (++used_ == 8) {
+      out_.append(static_cast<char>(pending_));
+      pending_ = 0;
+      used_ = 0;
+    }
   }
-  QByteArray take() { return std::move(out_); }
+  QByteArray take() {
+    if (used_ > 0) out_.append(static_cast<char>(pending_));
+    return std::move(out_);
+  }
 
  private:
   QByteArray out_;
+  unsigned pending_ = 0;
   int used_ = 0;
 };
 
