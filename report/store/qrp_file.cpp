@@ -118,12 +118,12 @@ QrpSaveResult saveQrpFile(const PageStore& store, const QString& path) {
   if (target.exists() && !target.isFile()) return {false, saveFailure(QStringLiteral("同じ名前のフォルダがあります。"))};
   if (target.exists() && isReadOnly(target)) return {false, saveFailure(QStringLiteral("ファイルは読み取り専用です。"))};
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {false, saveFailure(file.errorString())};
+  if (!file.open(QIODevice::WriteOnly)) return {false, saveFailure(QStringLiteral("ファイルを作成できません。"))};
   if (!store.writeTo(file)) {
     file.cancelWriting();
     return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
   }
-  if (!file.commit()) return {false, saveFailure(file.errorString())};
+  if (!file.commit()) return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
   return {true, {}};
 }
 
