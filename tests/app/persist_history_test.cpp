@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/history_copy.h"
 #include "app/history_file.h"
 #include "app/history_tidy.h"
 #include "app/note_panes.h"
@@ -50,6 +51,20 @@ TEST(HistoryTidy, CapCountsRowsLeftAfterTheEmptyOnesGo) {
   TStringList rows(withGaps);
   kopira::tidyAndCap(rows);
   EXPECT_EQ(rows.lines(), numbered(6, 105));
+}
+
+TEST(HistoryCopy, SelectionKeepsItsLineBreaks) {
+  QPlainTextEdit box;
+  box.setPlainText(u"会社\n土地\n建物\n"_s);
+  EXPECT_EQ(kopira::selectedLines(box), QString()) << "nothing selected";
+  QTextCursor cursor = box.textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(5, QTextCursor::KeepAnchor);
+  box.setTextCursor(cursor);
+  EXPECT_EQ(kopira::selectedLines(box), u"会社\r\n土地"_s);
+  cursor.setPosition(6, QTextCursor::KeepAnchor);
+  box.setTextCursor(cursor);
+  EXPECT_EQ(kopira::selectedLines(box), u"会社\r\n土地\r\n"_s);
 }
 
 class HistoryFileTest : public ::testing::Test {
