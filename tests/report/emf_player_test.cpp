@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPainter>
 #include <QtEndian>
 #include <functional>
@@ -204,6 +205,17 @@ TEST(EmfPlayer, SkipsUnknownRecords) {
   QPainter painter(&image);
   EXPECT_TRUE(player.play(painter, QRectF(0, 0, 40, 40))) << player.error().toStdString();
   EXPECT_EQ(image.pixel(2, 20), qRgb(0, 0, 0));
+}
+
+// A picture with records other writers use: saved states, polylines,
+// polygons, stock objects, an opaque background, baseline text, a comment.
+TEST(EmfPlayer, PlaysCommonRecordsOfOtherWriters) {
+  QFile file(QStringLiteral(KOPIRA_EMF_CORPUS "/other_records.emf"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QImage image = replay(file.readAll(), QSize(80, 113));
+  EXPECT_EQ(image.pixel(66, 65), qRgb(0, 0, 0));        // stock black brush
+  EXPECT_EQ(image.pixel(50, 60), qRgb(0, 0, 0));        // inside a polygon
+  EXPECT_EQ(image.pixel(12, 70), qRgb(0, 0, 0));        // inside the other
 }
 
 }  // namespace
