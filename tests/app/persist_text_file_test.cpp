@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/text_file.h"
 #include "persist_support.h"
@@ -78,6 +79,12 @@ TEST_F(TextFileTest, FolderInPlaceOfTheFile) {
   EXPECT_EQ(tf::load(path()).status, tf::LoadStatus::NotAFile);
   EXPECT_EQ(tf::save(path(), u"x"_s), tf::SaveStatus::NotAFile);
   EXPECT_TRUE(QFileInfo(path()).isDir());
+}
+
+TEST_F(TextFileTest, PipeInPlaceOfTheFileDoesNotHang) {
+  ASSERT_EQ(::mkfifo(path().toLocal8Bit().constData(), 0644), 0);
+  EXPECT_EQ(tf::load(path()).status, tf::LoadStatus::NotAFile);
+  EXPECT_EQ(tf::save(path(), u"x"_s), tf::SaveStatus::NotAFile);
 }
 
 TEST_F(TextFileTest, MissingFileAndMissingFolder) {
