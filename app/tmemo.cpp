@@ -27,13 +27,16 @@ void TMemo::setText(const QString& text) {
 void TMemo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? WidgetWidth : NoWrap); }
 
 void TMemo::settleGeometry() const {
-  // A hidden box gets its resize event only when shown; send it now so the
-  // text is laid out at the box's real width.
-  if (!testAttribute(Qt::WA_PendingResizeEvent)) return;
+  // A hidden box and its viewport get their resize events only when shown;
+  // send them now so the text is laid out at the box's real width. The box
+  // goes first: its resize places the viewport.
   auto* self = const_cast<TMemo*>(this);
-  self->setAttribute(Qt::WA_PendingResizeEvent, false);
-  QResizeEvent event(size(), QSize());
-  QCoreApplication::sendEvent(self, &event);
+  for (QWidget* widget : {static_cast<QWidget*>(self), viewport()}) {
+    if (!widget->testAttribute(Qt::WA_PendingResizeEvent)) continue;
+    widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    QResizeEvent event(widget->size(), QSize());
+    QCoreApplication::sendEvent(widget, &event);
+  }
 }
 
 QList<TMemo::Row> TMemo::rows() const {

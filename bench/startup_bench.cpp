@@ -1,0 +1,71 @@
+// Start-up to the main window shown (offscreen), and counting the display
+// rows of a large word-wrapped box.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include "app/control_fonts.h"
+#include "app/startup.h"
+#include "app/tform1.h"
+#include "app/tmemo.h"
+
+namespace {
+
+QApplication& application() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
+
+void StartupToMainWindowShown(benchmark::State& state) {
+  for (auto _ : state) {
+    kopira::startup::createWindows(application());
+    kopira::startup::showMainWindow();
+    QApplication::processEvents();
+    state.PauseTiming();
+    kopira::startup::destroyWindows();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+// A company block of 10,000 lines of 40 wide characters, each wrapping into
+// three rows at the block's width.
+std::unique_ptr<TMemo> largeBlock() {
+  auto memo = std::make_unique<TMemo>();
+  memo->setGeometry(0, 0, 470, 188);
+  kopira::applyControlFont(memo.get(), kopira::ControlFont::F2);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QStringList lines;
+  for (int i = 0; i < 10000; ++i) lines << QStringLiteral("東京都千代田区霞が関一丁目").repeated(3) + QString::number(i);
+  memo->setText(lines.join(QLatin1Char('\n')));
+  return memo;
+}
+
+void CountRowsOfLaidOutBlock(benchmark::State& state) {
+  auto memo = largeBlock();
+  memo->Lines().Count();
+  for (auto _ : state) benchmark::DoNotOptimize(memo->Lines().Count());
+}
+BENCHMARK(CountRowsOfLaidOutBlock)->Unit(benchmark::kMillisecond);
+
+// After a width change every line must be broken again.
+void CountRowsAfterWidthChange(benchmark::State& state) {
+  auto memo = largeBlock();
+  int width = 470;
+  for (auto _ : state) {
+    width = width == 470 ? 320 : 470;
+    memo->resize(width, 188);
+    benchmark::DoNotOptimize(memo->Lines().Count());
+  }
+}
+BENCHMARK(CountRowsAfterWidthChange)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  kopira::startup::prepareProcess();
+  QApplication app(argc, argv);
+  kopira::startup::initialiseApplication(app);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
