@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev libqt6printsupport6 libgl-dev
   libicu-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
-  xvfb xdotool x11-utils xauth
+  xvfb xdotool x11-utils xauth libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
