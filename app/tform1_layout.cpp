@@ -86,7 +86,8 @@ void TForm1::buildWindow() {
   setFont(kopira::windowFont());
   setMinimumSize(510, 530);
   setMaximumSize(770, 700);
-  setGeometry(50, 50, 770, 700);
+  resize(770, 700);
+  move(50, 50);
 
   Label1 = makeLabel(this, "Label1", QStringLiteral("弁護士登録番号"), {508, 535, 84, 12});
   Label2 = makeLabel(this, "Label2", QStringLiteral("所属弁護士会"), {508, 487, 72, 12});

@@ -32,7 +32,8 @@ class MainWindow : public ::testing::Test {
 
 TEST_F(MainWindow, FrameCaptionAndSizeLimits) {
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Kopira\u3000v2.0"));
-  EXPECT_EQ(form->geometry(), QRect(50, 50, 770, 700));
+  EXPECT_EQ(form->pos(), QPoint(50, 50));
+  EXPECT_EQ(form->size(), QSize(770, 700));
   EXPECT_EQ(form->minimumSize(), QSize(510, 530));
   EXPECT_EQ(form->maximumSize(), QSize(770, 700));
   EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -57,6 +58,17 @@ TEST_F(MainWindow, InputsStartWithTheirDefaults) {
             (QStringList{QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("m"), QStringLiteral("o"),
                          QStringLiteral("4")}));
   EXPECT_EQ(form->Memo7->Lines().Get(0), QStringLiteral("Memo7"));
+}
+
+TEST_F(MainWindow, HiddenLineBreakerBreaksAtItsOwnWidth) {
+  // 216 pixels of F2 hold 14 wide characters a row, shown or not.
+  form->Memo7->setText(QStringLiteral("あ").repeated(30));
+  EXPECT_FALSE(form->Memo7->isVisible());
+  EXPECT_EQ(form->Memo7->Lines().Count(), 3);
+  showAndActivate(form.get());
+  EXPECT_FALSE(form->Memo7->isVisible());
+  form->Memo7->setText(QStringLiteral("あ").repeated(15));
+  EXPECT_EQ(form->Memo7->Lines().Count(), 2);
 }
 
 TEST_F(MainWindow, ControlsUseTheirFaceAndColour) {
@@ -137,6 +149,11 @@ TEST_F(MainWindow, OfficeAddressKeepsFourLinesWhateverTheWay) {
 
   form->Memo6->setText(QStringLiteral("a\nb\nc\nd\ne\nf"));
   EXPECT_EQ(form->Memo6->Text(), QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
+
+  form->Memo6->setText(QString());
+  QGuiApplication::clipboard()->setText(QStringLiteral("line\r\n").repeated(20000));
+  form->Memo6->paste();
+  EXPECT_EQ(form->Memo6->Text(), QStringLiteral("line\r\n").repeated(4));
 }
 
 TEST_F(MainWindow, EnterOnTheFourthLineGivesAFifthRowThatHoldsNoText) {
