@@ -11,6 +11,8 @@
 #include "app/tsplitter.h"
 #include "settings/tinigt.h"
 
+class TMailAndHP;
+
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
@@ -55,12 +57,27 @@ class TForm1 : public QWidget {
   QPushButton* BitBtn5;
   QPushButton* BitBtn8;
   TIniGT* IniGT1;
+  TMailAndHP* MailAndHP2 = nullptr;
 
+  // Handlers, in the order the window class lists them.
+  void BitBtn2Click();
+  void BitBtn1Click();
   void BitBtn5Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
   void Memo2Click();
+  void FormCreate();
+  void FormClose();
   void Memo6Change();
   void Memo6KeyPress(QChar& key);
+  void Edit6DblClick();
+  void Edit7DblClick();
+  void Edit8DblClick();
+  void FormShow();
   void FormActivate();
+  void BitBtn6Click();
+  void BitBtn7Click();
+  void Memo5Click();
   void BitBtn8Click();
 
  Q_SIGNALS:
