@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev libqt6printsupport6 libgl-dev
-  libicu-dev
+  libicu-dev python3
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   xvfb xdotool x11-utils xauth libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
