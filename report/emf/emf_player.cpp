@@ -1,5 +1,7 @@
 #include "report/emf/emf_player.h"
 
+#include <cmath>
+
 #include "report/emf/emf_bytes.h"
 #include "report/emf/emf_format.h"
 #include "report/emf/emf_playback.h"
@@ -45,6 +47,12 @@ EmfPlayer::EmfPlayer(QByteArray emf) : bytes_(std::move(emf)) {
 
 bool EmfPlayer::play(QPainter& painter, const QRectF& target) {
   if (!valid_) return false;
+  const bool finite = std::isfinite(target.left()) && std::isfinite(target.top()) && std::isfinite(target.width()) &&
+                      std::isfinite(target.height());
+  if (!finite) {
+    error_ = QStringLiteral("target rectangle is not finite");
+    return false;
+  }
   if (target.isEmpty()) return true;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
