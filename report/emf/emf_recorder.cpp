@@ -219,7 +219,7 @@ void EmfRecorder::shapeRecord(uint32_t type, int left, int top, int right, int b
 
 // GDI has no FillRect record: a Rectangle with the null pen and a solid brush.
 void EmfRecorder::fillRect(int left, int top, int right, int bottom, const QColor& color) {
-  if (finished()) return;
+  if (finished() || right <= left || bottom <= top) return;  // FillRect does not reorder edges
   select(Slot::Pen, emf::kNullPen);
   selectBrush(BrushSpec{color, Qt::SolidPattern});
   shapeRecord(emf::kRectangle, left, top, right, bottom, false);

@@ -39,7 +39,6 @@ class PainterGuard {
 }  // namespace
 
 void fillRect(QPainter& painter, int left, int top, int right, int bottom, const QColor& color) {
-  normalise(left, top, right, bottom);
   if (right > left && bottom > top) painter.fillRect(left, top, right - left, bottom - top, color);
 }
 

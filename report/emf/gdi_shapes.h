@@ -10,7 +10,8 @@
 
 namespace kopira::report::gdi {
 
-// GDI FillRect: the rectangle in a solid colour, no outline.
+// GDI FillRect: the rectangle in a solid colour, no outline; nothing when
+// right <= left or bottom <= top.
 void fillRect(QPainter& painter, int left, int top, int right, int bottom, const QColor& color);
 
 // GDI Rectangle: outline with the pen inside the box (a solid pen of width w

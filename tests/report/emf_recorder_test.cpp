@@ -111,6 +111,7 @@ TEST(EmfRecorder, TextRecordHoldsStringAndAdvances) {
 TEST(EmfRecorder, ShapesWithoutPenAreRecordedOnePixelLarger) {
   EmfRecorder rec(QSize(100, 100), 96);
   rec.fillRect(10, 20, 30, 40, Qt::blue);
+  rec.fillRect(30, 40, 10, 20, Qt::blue);  // reversed: nothing, as FillRect
   rec.setPen(PenSpec{Qt::black, 1, Qt::NoPen});
   rec.rectangle(5, 5, 15, 15);
   rec.setPen(PenSpec{});
