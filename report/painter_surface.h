@@ -29,8 +29,7 @@ class PainterSurface : public DrawSurface {
   QSize textExtent(const QString& text) override;
 
  private:
-  int penWidth() const { return pen_.width > 0 ? pen_.width : 1; }
-  QPen strokePen() const;
+  int penlessGrowth() const;
 
   QPainter& painter_;
   int dpiX_;
