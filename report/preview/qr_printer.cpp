@@ -38,6 +38,7 @@ void TQRPrinter::Announce(QEvent* event) {
 void TQRPrinter::SetProgress(int percent) { Announce(new TQRProgressEvent(percent)); }
 
 void TQRPrinter::setPrinterValues(const PrinterValues& values) {
+  title_ = values.title;
   if (!printerOK_) {
     ReportDestination::setPrinterValues(acceptedValues(values, nullptr));
     return;

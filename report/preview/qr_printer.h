@@ -42,7 +42,9 @@ class TQRPrinter : public QObject, public ReportDestination {
 
   // The run's settings; the paper is what the selected printer accepts.
   void setPrinterValues(const PrinterValues& values) override;
-  QString Title() const { return printerValues().title; }
+  // The document title and the preview's caption; also set by the values.
+  QString Title() const { return title_; }
+  void SetTitle(const QString& title) { title_ = title; }
   int FirstPage() const { return printerValues().settings.firstPage; }
   int LastPage() const { return printerValues().settings.lastPage; }
   // The page's paper in 0.1 mm, as recorded.
@@ -101,6 +103,7 @@ class TQRPrinter : public QObject, public ReportDestination {
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<PainterSurface> printerSurface_;
   bool pageInRange_ = false;
+  QString title_;
 };
 
 }  // namespace kopira::report

@@ -1,7 +1,6 @@
 #include "report/preview/show_preview.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QHash>
 #include <QPointer>
 #include <memory>
@@ -19,7 +18,7 @@ namespace {
 
 class LoopWait : public PreviewWait {
  public:
-  void Wait(TQRStandardPreview&, QEventLoop& loop) override { loop.exec(); }
+  void Wait(TQRStandardPreview&, PreviewLoop& loop) override { loop.Run(); }
 };
 
 PreviewWait* installedWait = nullptr;
@@ -45,6 +44,7 @@ class PreviewSession : public QObject {
   void Run() {
     previewPrinter_ = std::make_unique<TQRPrinter>(TQRPrinter::Destination::Pictures);
     slot_ = previewPrinter_.get();
+    previewPrinter_->SetTitle(report_.reportTitle);
     previewPrinter_->SetPrintSetupHook([this] {
       const bool finished = previewPrinter_->status() == ReportDestination::Status::Finished;
       RunPrintSetup(report_, finished ? previewPrinter_->PageCount() : 0, preview_);
@@ -63,8 +63,8 @@ class PreviewSession : public QObject {
     }
     if (previewPrinter_->cancelled() || closed_) return;
 
-    connect(qApp, &QCoreApplication::aboutToQuit, &loop_, &QEventLoop::quit);
-    if (preview_) previewWait().Wait(*preview_, loop_);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { loop_.End(); });
+    if (preview_ && !QCoreApplication::closingDown()) previewWait().Wait(*preview_, loop_);
   }
 
  private:
@@ -94,14 +94,14 @@ class PreviewSession : public QObject {
     if (previewPrinter_) previewPrinter_->SetShowingPreview(false);
     previewPrinter_.reset();
     slot_ = nullptr;
-    loop_.quit();
+    loop_.End();
   }
 
   TQRReport& report_;
   std::unique_ptr<TQRPrinter> previewPrinter_;
   TQRPrinter* slot_ = nullptr;
   QPointer<TQRStandardPreview> preview_;
-  QEventLoop loop_;
+  PreviewLoop loop_;
   bool closed_ = false;
 };
 

@@ -2,7 +2,7 @@
 // ShowPreviewAndWait: the modal preview of one report page. Records the page
 // as page pictures, shows them in a TQRStandardPreview and returns only when
 // that window has closed, serving the rest of the application meanwhile.
-class QEventLoop;
+#include <QEventLoop>
 
 namespace kopira::report {
 
@@ -13,14 +13,32 @@ class TQRStandardPreview;
 // page's preview is open brings that preview to the front and returns.
 void ShowPreviewAndWait(TQRReport& report);
 
+// The nested event loop of the wait. It may end before it runs (the window
+// closed from a test's action): Run then returns at once.
+class PreviewLoop {
+ public:
+  void Run() {
+    if (!ended_) loop_.exec();
+  }
+  void End() {
+    ended_ = true;
+    loop_.quit();
+  }
+  bool Ended() const { return ended_; }
+
+ private:
+  QEventLoop loop_;
+  bool ended_ = false;
+};
+
 // The wait for the preview window, so a test can act while it is open. The
 // default runs the loop until the window has closed.
 class PreviewWait {
  public:
   virtual ~PreviewWait() = default;
-  // Must return only once loop has been quit (the window closed) or the
-  // application is quitting.
-  virtual void Wait(TQRStandardPreview& preview, QEventLoop& loop) = 0;
+  // Must return only once the loop has ended (the window closed, or the
+  // application quitting).
+  virtual void Wait(TQRStandardPreview& preview, PreviewLoop& loop) = 0;
 };
 
 PreviewWait& previewWait();
