@@ -47,7 +47,7 @@ class LineFiller {
       }
       word.clear();
     }
-    out_ << pending_;
+    push(pending_);
     pending_.clear();
     if (width_(word) > rules_.width) {
       if (rules_.width == 0) {
@@ -55,7 +55,7 @@ class LineFiller {
       } else {
         while (!word.isEmpty() && width_(word) > rules_.width) word.chop(backCharLength(word));
       }
-      out_ << word;
+      push(word);
       word.clear();
     }
     if (!rules_.wordWrap) {
@@ -65,16 +65,26 @@ class LineFiller {
     pending_ += word;
   }
 
+  // The last pending line. When a cut has used up the words, nothing is
+  // pending and no blank line follows; an empty source line still gives one.
   void finish() {
-    if (rules_.wordWrap || !overflowed_) out_ << pending_;
+    if (!rules_.wordWrap && overflowed_) return;
+    if (pending_.isEmpty() && emitted_) return;
+    out_ << pending_;
   }
 
  private:
+  void push(const QString& line) {
+    out_ << line;
+    emitted_ = true;
+  }
+
   const LineBreakRules& rules_;
   const TextWidth& width_;
   QStringList& out_;
   QString pending_;
   bool overflowed_ = false;
+  bool emitted_ = false;
 };
 
 }  // namespace

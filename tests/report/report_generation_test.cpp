@@ -137,6 +137,19 @@ TEST(Memos, LinesStopAtTheBottomLimit) {
   }
 }
 
+TEST(Memos, LineAfterACutLineSitsDirectlyBelowIt) {
+  // A kanji run twice as wide as the memo is cut; the next line takes the
+  // following row, so a full memo keeps its last rows.
+  auto report = smallPage(QStringLiteral(R"({"name": "QRMemo1", "kind": "memo", "size": [200, 300, 500, 300],
+      "lines": ["一二三四五六七八九十一二三四五六七八九十", "次"], "font": %1})").arg(testing::kGothic10));
+  RecordingDestination d;
+  report->GeneratePages(d);
+  const auto& texts = d.pages[0]->texts;
+  ASSERT_EQ(texts.size(), 2);
+  EXPECT_EQ(texts[1].text, QStringLiteral("次"));
+  EXPECT_EQ(texts[1].y - texts[0].y, 13);  // one 10-point line at 96 dpi
+}
+
 TEST(Memos, EmptyMemoPrintsItsWhiteBoxOnly) {
   auto report = smallPage(QStringLiteral(R"({"name": "QRMemo1", "kind": "memo", "size": [100, 300, 500, 800],
       "font": %1})").arg(testing::kGothic10));
