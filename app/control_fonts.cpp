@@ -22,6 +22,9 @@ FontSpec specOf(ControlFont font) {
     case ControlFont::F3: return {fonts::kGothic, 12, QColor(), false};
     case ControlFont::F4: return {fonts::kPGothic, 12, QColor(128, 0, 128), false};
     case ControlFont::F5: return {fonts::kPGothic, 12, QColor(0, 0, 255), true};
+    case ControlFont::PG8: return {fonts::kPGothic, 11, QColor(128, 0, 0), false};
+    case ControlFont::PG9: return {fonts::kPGothic, 12, QColor(0, 0, 0), false};
+    case ControlFont::PG11: return {fonts::kPGothic, 15, QColor(), false};
   }
   return {fonts::kPGothic, 12, QColor(), false};
 }

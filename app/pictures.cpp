@@ -75,4 +75,25 @@ QPixmap redCross() {
   return pixmap;
 }
 
+QPixmap printer() {
+  QPixmap pixmap = blank(32, 32);
+  QPainter painter(&pixmap);
+  painter.setPen(QPen(QColor(64, 64, 64), 1));
+  // The sheet stands out of the paper slot at the back.
+  painter.setBrush(Qt::white);
+  painter.drawRect(9, 2, 14, 14);
+  painter.setPen(QColor(0, 0, 128));
+  for (int y = 5; y <= 11; y += 3) painter.drawLine(11, y, 20, y);
+  // The body, with its output tray and a green lamp.
+  painter.setPen(QPen(QColor(64, 64, 64), 1));
+  painter.setBrush(QColor(192, 192, 192));
+  painter.drawRect(2, 14, 27, 11);
+  painter.setBrush(QColor(128, 128, 128));
+  painter.drawRect(6, 25, 19, 4);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 192, 0));
+  painter.drawRect(24, 17, 3, 2);
+  return pixmap;
+}
+
 }  // namespace kopira::pictures

@@ -1,6 +1,6 @@
 #pragma once
-// The pictures of the main window: its icon and the four picture buttons,
-// drawn at start.
+// The pictures of the main window (its icon and the four picture buttons)
+// and of the request dialog's print button, drawn at start.
 #include <QPixmap>
 
 namespace kopira::pictures {
@@ -10,5 +10,6 @@ QPixmap upArrow();       // 32x32: blue arrow pointing up
 QPixmap downArrow();     // 32x32: green arrow pointing down
 QPixmap portrait();      // 31x29: head and shoulders
 QPixmap redCross();      // 32x32: red cross
+QPixmap printer();       // 32x32: a printer with a sheet of paper
 
 }  // namespace kopira::pictures

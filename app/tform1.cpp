@@ -28,6 +28,7 @@ void TForm1::connectHandlers() {
   connect(Memo6, &TMemo::textChanged, this, &TForm1::Memo6Change);
   Memo6->OnKeyPress = [this](QChar& key) { Memo6KeyPress(key); };
   connect(BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
+  connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
   new ActivationWatch(this, [this] { FormActivate(); });
 }
 

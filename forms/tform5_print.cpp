@@ -1,0 +1,39 @@
+// The request dialog's print button: checks the office block, fills the
+// request page, shows it in the preview and then records the request in the
+// main window's history.
+#include <array>
+
+#include "app/tform1.h"
+#include "forms/tform5.h"
+#include "forms/tform6.h"
+#include "platform/clock.h"
+#include "platform/era_date.h"
+#include "platform/message_box.h"
+#include "report/preview/show_preview.h"
+#include "report/qr_label.h"
+
+namespace {
+// The office block prints into a box of three lines on the request form.
+constexpr int kOfficeLinesOnRequest = 3;
+}  // namespace
+
+void TForm5::BitBtn2Click() {
+  TMemoLines& office = Form1->Memo6->Lines();
+  if (office.Count() > kOfficeLinesOnRequest) {
+    kopira::messageBoxes().plain(QStringLiteral("このページを閉じて事務所住所を３行以内に書き替えてください。"));
+    return;
+  }
+  kopira::report::TQRReport& page = *Form6->QRReport1;
+  const std::array<TEdit*, 6> fields{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
+  for (size_t i = 0; i < fields.size(); ++i) {
+    page.label(QStringLiteral("QRLabel%1").arg(i + 1))->setCaption(fields[i]->text());
+  }
+  page.memo(QStringLiteral("QRMemo1"))->setLines(office.toStringList());
+  page.label(QStringLiteral("QRLabel9"))->setCaption(Form1->Edit1->text());
+  page.label(QStringLiteral("QRLabel8"))->setCaption(Form1->Edit2->text());
+  page.label(QStringLiteral("QRLabel10"))->setCaption(Form1->Edit5->text());
+  page.label(QStringLiteral("QRLabel7"))->setCaption(kopira::era::format(kopira::clock::today(), kopira::era::kRequestStamp));
+  kopira::report::ShowPreviewAndWait(page);
+  // Recorded whether or not the page went to the printer.
+  for (const TEdit* field : fields) Form1->Memo5->Lines().Add(field->text());
+}
