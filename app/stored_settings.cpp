@@ -25,7 +25,7 @@ constexpr TextKey kMemoKeys[] = {
 constexpr TextKey kWebShortcutKeys[] = {
     {u"URL", u"edit6.text", u"https://www1.touki.or.jp/"},
     {u"URL", u"edit7.text", u"http://www.courts.go.jp/saiban/syosiki/"},
-    {u"URL", u"edit8.text", u"http://www.example.com/kopira/"},
+    {u"URL", u"edit8.text", u"http://kopira.example/"},
 };
 
 constexpr TextKey kJyuKeys[] = {

@@ -35,3 +35,8 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TEdit::setText(const QString& text) { QLineEdit::setText(kopira::singleLineInput(text)); }
+
+void TEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLineEdit::mouseDoubleClickEvent(event);
+  Q_EMIT doubleClicked();
+}

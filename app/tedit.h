@@ -10,6 +10,12 @@ class TEdit : public QLineEdit {
 
   // Sets the text through the same filter as typing.
   void setText(const QString& text);
+
+ Q_SIGNALS:
+  void doubleClicked();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 namespace kopira {

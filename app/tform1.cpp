@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 
 #include "app/activation_watch.h"
+#include "app/mail_and_hp.h"
+#include "app/termination_signals.h"
 #include "platform/message_box.h"
 
 TForm1* Form1 = nullptr;
@@ -12,14 +14,21 @@ namespace {
 constexpr int kOfficeAddressLines = 4;
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+// The history and note files live in the working directory.
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent), history_(QStringLiteral(".")), notes_(QStringLiteral(".")) {
   buildWindow();
   IniGT1 = new TIniGT(this);
   IniGT1->setObjectName(QStringLiteral("IniGT1"));
   IniGT1->setDefaultDir(ddApplication);
   IniGT1->setFence(fnNone);
   IniGT1->Loaded();
+  MailAndHP2 = new TMailAndHP(this);
+  MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
+  MailAndHP2->setHomePageAddress(QStringLiteral("http://"));
   connectHandlers();
+  FormCreate();
+  signals_ = new kopira::TerminationSignals([this] { close(); }, this);
 }
 
 void TForm1::connectHandlers() {
@@ -29,6 +38,12 @@ void TForm1::connectHandlers() {
   Memo6->OnKeyPress = [this](QChar& key) { Memo6KeyPress(key); };
   connect(BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
   connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+  connect(Edit6, &TEdit::doubleClicked, this, &TForm1::Edit6DblClick);
+  connect(Edit7, &TEdit::doubleClicked, this, &TForm1::Edit7DblClick);
+  connect(Edit8, &TEdit::doubleClicked, this, &TForm1::Edit8DblClick);
+  connect(Memo5, &TMemo::clicked, this, &TForm1::Memo5Click);
+  connect(BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
+  connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
   new ActivationWatch(this, [this] { FormActivate(); });
 }
 
@@ -52,6 +67,12 @@ void TForm1::Memo6KeyPress(QChar& key) {
   if (key == QLatin1Char('\r') && Memo6->Lines().Count() > kOfficeAddressLines) key = QChar();
 }
 
+void TForm1::Edit6DblClick() { kopira::openWebShortcut(*MailAndHP2, Edit6->text()); }
+
+void TForm1::Edit7DblClick() { kopira::openWebShortcut(*MailAndHP2, Edit7->text()); }
+
+void TForm1::Edit8DblClick() { kopira::openWebShortcut(*MailAndHP2, Edit8->text()); }
+
 void TForm1::FormActivate() {
   // Ends the history with exactly one line break unless it is empty, and
   // shows its end.
@@ -68,7 +89,18 @@ void TForm1::BitBtn8Click() {
   Memo1->Lines().Clear();
 }
 
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Qt shows the window again after it was minimised; the history is
+  // loaded at the first show only.
+  if (historyLoaded_) return;
+  historyLoaded_ = true;
+  FormShow();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
-  if (event->isAccepted()) Q_EMIT closed();
+  if (!event->isAccepted()) return;
+  FormClose();
+  Q_EMIT closed();
 }

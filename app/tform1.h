@@ -6,12 +6,18 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "app/history_file.h"
+#include "app/note_panes.h"
+#include "app/stored_settings.h"
 #include "app/tedit.h"
 #include "app/tmemo.h"
 #include "app/tsplitter.h"
 #include "settings/tinigt.h"
 
 class TMailAndHP;
+namespace kopira {
+class TerminationSignals;
+}
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -85,6 +91,7 @@ class TForm1 : public QWidget {
   void closed();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -95,6 +102,14 @@ class TForm1 : public QWidget {
   void buildButtons();
   void setTabOrder();
   void connectHandlers();
+
+  // What the window keeps between runs.
+  kopira::stored_settings::MainWindowFields mainFields();
+  kopira::HistoryFile history_;
+  kopira::NotePaneFiles notes_;
+  bool historyLoaded_ = false;
+  // Ending the program from outside closes this window normally.
+  kopira::TerminationSignals* signals_ = nullptr;
 };
 
 extern TForm1* Form1;

@@ -45,15 +45,13 @@ TMemo* makeMemo(QWidget* parent, const char* name, QRect bounds, ControlFont fon
 
 enum class Ime { On, Off };
 
-TEdit* makeEdit(QWidget* parent, const char* name, QRect bounds, ControlFont font, Ime ime,
-                const QString& text) {
+TEdit* makeEdit(QWidget* parent, const char* name, QRect bounds, ControlFont font, Ime ime) {
   auto* edit = new TEdit(parent);
   edit->setObjectName(QLatin1String(name));
   edit->setGeometry(bounds);
   kopira::applyControlFont(edit, font);
   // Input method off: the box asks for direct Latin input when focused.
   if (ime == Ime::Off) edit->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-  edit->setText(text);
   return edit;
 }
 
@@ -138,19 +136,14 @@ void TForm1::buildRealEstateGroup() {
 
 void TForm1::buildInputs() {
   Memo6 = makeMemo(this, "Memo6", {506, 325, 239, 97}, ControlFont::F2, false, Scroll::Horizontal);
-  Edit1 = makeEdit(this, "Edit1", {506, 504, 239, 23}, ControlFont::F2, Ime::On, QStringLiteral("東京"));
-  Edit2 = makeEdit(this, "Edit2", {506, 554, 239, 23}, ControlFont::F2, Ime::On, QStringLiteral("１２３４５"));
-  Edit3 = makeEdit(this, "Edit3", {506, 211, 239, 23}, ControlFont::F2, Ime::On,
-                   QStringLiteral("東京法務局"));
-  Edit4 = makeEdit(this, "Edit4", {506, 268, 239, 23}, ControlFont::F2, Ime::On, QStringLiteral("浦和市長"));
-  Edit5 = makeEdit(this, "Edit5", {506, 452, 239, 23}, ControlFont::F2, Ime::On,
-                   QStringLiteral("tel 03-1234-5678"));
-  Edit6 = makeEdit(this, "Edit6", {507, 110, 239, 20}, ControlFont::F5, Ime::Off,
-                   QStringLiteral("https://www1.touki.or.jp/"));
-  Edit7 = makeEdit(this, "Edit7", {507, 133, 239, 20}, ControlFont::F5, Ime::Off,
-                   QStringLiteral("http://www.moj.go.jp/"));
-  Edit8 = makeEdit(this, "Edit8", {507, 157, 239, 20}, ControlFont::F5, Ime::Off,
-                   QStringLiteral("http://kopira.example/"));
+  Edit1 = makeEdit(this, "Edit1", {506, 504, 239, 23}, ControlFont::F2, Ime::On);
+  Edit2 = makeEdit(this, "Edit2", {506, 554, 239, 23}, ControlFont::F2, Ime::On);
+  Edit3 = makeEdit(this, "Edit3", {506, 211, 239, 23}, ControlFont::F2, Ime::On);
+  Edit4 = makeEdit(this, "Edit4", {506, 268, 239, 23}, ControlFont::F2, Ime::On);
+  Edit5 = makeEdit(this, "Edit5", {506, 452, 239, 23}, ControlFont::F2, Ime::On);
+  Edit6 = makeEdit(this, "Edit6", {507, 110, 239, 20}, ControlFont::F5, Ime::Off);
+  Edit7 = makeEdit(this, "Edit7", {507, 133, 239, 20}, ControlFont::F5, Ime::Off);
+  Edit8 = makeEdit(this, "Edit8", {507, 157, 239, 20}, ControlFont::F5, Ime::Off);
   Memo5 = makeMemo(this, "Memo5", {9, 498, 488, 159}, ControlFont::F2, true, Scroll::Vertical);
   Memo7 = makeMemo(this, "Memo7", {505, 601, 216, 56}, ControlFont::F2, true, Scroll::None);
   Memo7->Lines().Add(QStringLiteral("Memo7"));

@@ -11,10 +11,14 @@
 #include "forms/tform4.h"
 #include "forms/tform5.h"
 #include "forms/tform6.h"
+#include "platform/message_box_recorder.h"
+#include "program_folder.h"
 
 namespace {
 
 TEST(Startup, CreatesSixWindowsAndShowsOnlyTheMainWindow) {
+  const kopira::testing::ProgramFolder folder;
+  kopira::MessageBoxRecorder messages;
   auto& app = *qobject_cast<QApplication*>(QCoreApplication::instance());
   kopira::startup::initialiseApplication(app);
   EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Kopira"));

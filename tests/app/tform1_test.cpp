@@ -9,6 +9,7 @@
 
 #include "app/tform1.h"
 #include "platform/message_box_recorder.h"
+#include "program_folder.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ class MainWindow : public ::testing::Test {
     QApplication::sendEvent(target, &press);
   }
 
+  kopira::testing::ProgramFolder folder;
+  kopira::MessageBoxRecorder startMessages;  // the note files are missing
   std::unique_ptr<TForm1> form;
 };
 

@@ -1,0 +1,49 @@
+// The main window's part in what survives between runs: settings and note
+// panes read at creation, the history loaded at the first show, everything
+// saved at close; and the arrow buttons that copy from the history.
+#include "app/close_sequence.h"
+#include "app/history_copy.h"
+#include "app/termination_signals.h"
+#include "app/text_pane.h"
+#include "app/tform1.h"
+#include "forms/tform5.h"
+
+using kopira::MemoPane;
+
+kopira::stored_settings::MainWindowFields TForm1::mainFields() {
+  using kopira::stored_settings::textOf;
+  return {&Memo6->Lines(),
+          {textOf(Edit1), textOf(Edit2), textOf(Edit3), textOf(Edit4), textOf(Edit5)},
+          {textOf(Edit6), textOf(Edit7), textOf(Edit8)},
+          this};
+}
+
+void TForm1::FormCreate() {
+  kopira::stored_settings::readMainWindow(*IniGT1, mainFields());
+  MemoPane<TMemo> memo4(*Memo4), memo3(*Memo3);
+  notes_.load(memo4, memo3);
+}
+
+void TForm1::FormShow() {
+  MemoPane<TMemo> history(*Memo5);
+  history_.load(history);
+}
+
+void TForm1::FormClose() {
+  MemoPane<TMemo> history(*Memo5), memo4(*Memo4), memo3(*Memo3);
+  const kopira::stored_settings::MainWindowFields fields = mainFields();
+  const kopira::stored_settings::DialogFields dialog = Form5->dialogFields();
+  // Nobody may be at the screen to read a message when the close came from
+  // outside.
+  kopira::saveAtClose({history_, Memo5->Lines(), history, *IniGT1, fields, dialog, notes_, memo4, memo3},
+                      !signals_->requested());
+}
+
+void TForm1::Memo5Click() {
+  BitBtn6->show();
+  BitBtn7->show();
+}
+
+void TForm1::BitBtn6Click() { Memo2->setText(kopira::selectedLines(*Memo5)); }
+
+void TForm1::BitBtn7Click() { Memo1->setText(kopira::selectedLines(*Memo5)); }
