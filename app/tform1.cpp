@@ -32,6 +32,9 @@ TForm1::TForm1(QWidget* parent)
 }
 
 void TForm1::connectHandlers() {
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+  connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
   connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
   connect(Memo2, &TMemo::clicked, this, &TForm1::Memo2Click);
   connect(Memo6, &TMemo::textChanged, this, &TForm1::Memo6Change);

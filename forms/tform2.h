@@ -1,11 +1,18 @@
 #pragma once
 // TForm2: the window that owns the company-registry application page. It is never shown.
 #include <QWidget>
+#include <memory>
+
+#include "report/qr_report.h"
 
 class TForm2 : public QWidget {
   Q_OBJECT
  public:
   explicit TForm2(QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  // The company-registry application page (A4).
+  const std::unique_ptr<kopira::report::TQRReport> QRReport1;
 };
 
 extern TForm2* Form2;

@@ -1,0 +1,93 @@
+#include "app/print_scheme.h"
+
+#include "app/tform1.h"
+#include "platform/clock.h"
+#include "platform/era_date.h"
+#include "platform/message_box.h"
+#include "report/preview/show_preview.h"
+#include "report/qr_label.h"
+#include "report/qr_report.h"
+
+namespace kopira::print {
+namespace {
+
+using report::TQRLabel;
+using report::TQRMemo;
+using report::TQRReport;
+
+// The office address holds at most this many lines on every form.
+constexpr int kOfficeLines = 4;
+// Every form receives the office address in this memo.
+const QString kOfficeMemo = QStringLiteral("QRMemo2");
+
+// A table naming an element the page lacks is a fault of the program.
+TQRMemo& memoOf(TQRReport& page, const QString& name) {
+  TQRMemo* memo = page.memo(name);
+  if (!memo) qFatal("print scheme: no memo %s on the page", qPrintable(name));
+  return *memo;
+}
+
+TQRLabel& labelOf(TQRReport& page, const QString& name) {
+  TQRLabel* label = page.label(name);
+  if (!label) qFatal("print scheme: no label %s on the page", qPrintable(name));
+  return *label;
+}
+
+// The company block broken into the rows of the hidden 216-pixel box.
+QStringList rebrokenCompany(TForm1& form) {
+  form.Memo7->setText(form.Memo2->Text());
+  return form.Memo7->Lines().toStringList();
+}
+
+void write(TForm1& form, TQRReport& page, const FillIn& fillIn) {
+  switch (fillIn.source) {
+    case Source::CompanyLines:
+      memoOf(page, fillIn.element).setLines(form.Memo2->Lines().toStringList());
+      return;
+    case Source::CompanyRebroken:
+      memoOf(page, fillIn.element).setLines(rebrokenCompany(form));
+      return;
+    case Source::RealEstateLines:
+      memoOf(page, fillIn.element).setLines(form.Memo1->Lines().toStringList());
+      return;
+    case Source::RegistryOffice:
+      labelOf(page, fillIn.element).setCaption(form.Edit3->text());
+      return;
+    case Source::Municipality:
+      labelOf(page, fillIn.element).setCaption(form.Edit4->text());
+      return;
+    case Source::Telephone:
+      labelOf(page, fillIn.element).setCaption(form.Edit5->text());
+      return;
+  }
+}
+
+}  // namespace
+
+void runPrintScheme(TForm1& form, TQRReport& page, const PrintScheme& scheme) {
+  if (form.Memo6->Lines().Count() > kOfficeLines) {
+    messageBoxes().plain(scheme.officeMessage);
+    return;
+  }
+  // Written before the remaining checks: a print they stop leaves it so.
+  memoOf(page, kOfficeMemo).setLines(form.Memo6->Lines().toStringList());
+
+  for (const RowCheck& check : scheme.checks) {
+    const int rows = (form.*check.block)->Lines().Count();
+    if (rows > check.limit) {
+      messageBoxes().plain(check.before + QString::number(rows) + check.after);
+      return;
+    }
+  }
+
+  for (const FillIn& fillIn : scheme.fillIns) write(form, page, fillIn);
+  labelOf(page, scheme.dateStamp).setCaption(era::format(clock::today(), era::kRegistryStamp));
+
+  report::ShowPreviewAndWait(page);
+
+  // Whether or not the user printed.
+  form.Memo5->Lines().Add(form.Memo2->Text());
+  form.Memo5->Lines().Add(form.Memo1->Text());
+}
+
+}  // namespace kopira::print
