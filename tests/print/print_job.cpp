@@ -25,15 +25,6 @@ QString cupsOutputDir() {
   return QFileInfo(qEnvironmentVariable("CUPS_SERVER")).absolutePath() + QStringLiteral("/out");
 }
 
-// Letters and digits survive cups-pdf's file naming as they are.
-QString uniqueTitle() {
-  static std::atomic<int> counter{0};
-  return QStringLiteral("kopira%1x%2x%3")
-      .arg(QCoreApplication::applicationPid())
-      .arg(++counter)
-      .arg(QDateTime::currentMSecsSinceEpoch());
-}
-
 // Runs a tool; its standard output, or nothing when it failed.
 std::optional<QString> run(const QString& program, const QStringList& args, QString* error) {
   QProcess p;
@@ -86,6 +77,31 @@ bool rasterise(PrintedJob& job) {
 
 double printerPixels(const QPrinter& printer, double mm) { return mm * printer.resolution() / 25.4; }
 
+// Letters and digits survive cups-pdf's file naming as they are.
+QString uniqueJobTitle() {
+  static std::atomic<int> counter{0};
+  return QStringLiteral("kopira%1x%2x%3")
+      .arg(QCoreApplication::applicationPid())
+      .arg(++counter)
+      .arg(QDateTime::currentMSecsSinceEpoch());
+}
+
+PrintedJob collectJob(const QString& title, double dpi) {
+  PrintedJob job;
+  job.dpi = dpi;
+  if (!waitForJobs(&job.error)) return job;
+  // cups-pdf names the file after the title, with a suffix of its own.
+  const QDir out(cupsOutputDir());
+  const QStringList written = out.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
+  if (written.size() != 1 || !QFileInfo(out.filePath(written[0])).size()) {
+    job.error = QStringLiteral("no PDF for %1 in %2").arg(title, out.path());
+    return job;
+  }
+  job.pdfPath = out.filePath(written[0]);
+  job.ok = rasterise(job);
+  return job;
+}
+
 PrintedJob printWith(const PrintFunction& print, double dpi) {
   PrintedJob job;
   job.dpi = dpi;
@@ -94,7 +110,7 @@ PrintedJob printWith(const PrintFunction& print, double dpi) {
     job.error = QStringLiteral("no default printer; is CUPS_SERVER set to the test server?");
     return job;
   }
-  const QString title = uniqueTitle();
+  const QString title = uniqueJobTitle();
   {
     QPrinter printer(queue, QPrinter::HighResolution);
     printer.setFullPage(true);
@@ -108,17 +124,7 @@ PrintedJob printWith(const PrintFunction& print, double dpi) {
       return job;
     }
   }
-  if (!waitForJobs(&job.error)) return job;
-  // cups-pdf names the file after the title, with a suffix of its own.
-  const QDir out(cupsOutputDir());
-  const QStringList written = out.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
-  if (written.size() != 1 || !QFileInfo(out.filePath(written[0])).size()) {
-    job.error = QStringLiteral("no PDF for %1 in %2").arg(title, out.path());
-    return job;
-  }
-  job.pdfPath = out.filePath(written[0]);
-  job.ok = rasterise(job);
-  return job;
+  return collectJob(title, dpi);
 }
 
 PrintedJob printPages(const std::vector<PageRequest>& pages, double dpi) {

@@ -35,6 +35,10 @@ struct PageRequest {
 };
 
 PrintedJob printWith(const PrintFunction& print, double dpi = 600);
+// For a job that the code under test sends itself: a title no other job
+// has, and the job of that title once the queue has finished it.
+QString uniqueJobTitle();
+PrintedJob collectJob(const QString& title, double dpi = 600);
 // One job with one page per request. CUPS prints a whole job on one sheet
 // size (the printer's page size when the job ends) and centres pages of
 // other sizes on it: print different sizes as separate jobs.
