@@ -58,21 +58,18 @@ TEST_F(FamilyRequestPage, EachValueLandsAtItsElementsPlace) {
 
 TEST_F(FamilyRequestPage, DateDigitsStandTwoFiveAndEightFullWidthsIn) {
   fillSample();  // the clock says 8 August of the 8th year: 08, 08, 08
-  const QImage page = printedPage();
-  std::vector<double> starts;
-  for (int widths : {2, 5, 8}) {
-    const double origin = 146.2 + widths * kFullWidthMm;
-    const std::optional<QRectF> digits =
-        printtest::inkBoundsMm(page, kDpi, QRectF(origin - 0.5 * kFullWidthMm, 34.0, 1.4 * kFullWidthMm, 6.0));
-    ASSERT_TRUE(digits) << widths;
-    std::printf("digits %d full widths in: ink from %.2f mm (cell at %.2f)\n", widths, digits->left(), origin);
-    EXPECT_GE(digits->left(), origin);
-    EXPECT_LE(digits->left(), origin + 0.5);
-    starts.push_back(digits->left());
+  const std::vector<std::optional<double>> starts = printtest::dateDigitStartsMm(printedPage(), kDpi);
+  const int widths[] = {2, 5, 8};
+  for (size_t i = 0; i < starts.size(); ++i) {
+    ASSERT_TRUE(starts[i]) << widths[i];
+    const double cell = printtest::dateCellMm(widths[i]);
+    std::printf("digits %d full widths in: ink from %.2f mm (cell at %.2f)\n", widths[i], *starts[i], cell);
+    EXPECT_GE(*starts[i], cell);
+    EXPECT_LE(*starts[i], cell + 0.5);
   }
   // The same digit begins each group: the groups are exactly three widths apart.
-  EXPECT_NEAR(starts[1] - starts[0], 3 * kFullWidthMm, 0.1);
-  EXPECT_NEAR(starts[2] - starts[1], 3 * kFullWidthMm, 0.1);
+  EXPECT_NEAR(*starts[1] - *starts[0], 3 * kFullWidthMm, 0.1);
+  EXPECT_NEAR(*starts[2] - *starts[1], 3 * kFullWidthMm, 0.1);
 }
 
 TEST_F(FamilyRequestPage, ALongValuePrintsOnOneLineGrowingToTheRight) {

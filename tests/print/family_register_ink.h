@@ -17,6 +17,9 @@ namespace kopira::printtest {
 // One full-width character of the page's 11-point faces, in millimetres.
 inline constexpr double kFullWidthMm = 11.0 * 25.4 / 72.0;
 
+// The left edge of the date stamp's cell that many full widths in.
+inline double dateCellMm(int widths) { return 146.2 + widths * kFullWidthMm; }
+
 struct FillInPlace {
   const char* element;
   QPointF cornerMm;  // left and top of the element from the paper's corner
@@ -51,6 +54,20 @@ inline std::map<QString, QRectF> requestInk(const QImage& page, double dpi) {
     }
   }
   return ink;
+}
+
+// Where the date stamp's year, month and day begin: the left edge of the
+// ink around the cells 2, 5 and 8 full widths right of the label's left
+// edge. Nothing for a group without ink.
+inline std::vector<std::optional<double>> dateDigitStartsMm(const QImage& page, double dpi) {
+  std::vector<std::optional<double>> starts;
+  for (int widths : {2, 5, 8}) {
+    const double cell = dateCellMm(widths);
+    const std::optional<QRectF> digits =
+        inkBoundsMm(page, dpi, QRectF(cell - 0.5 * kFullWidthMm, 34.0, 1.4 * kFullWidthMm, 6.0));
+    starts.push_back(digits ? std::optional<double>(digits->left()) : std::nullopt);
+  }
+  return starts;
 }
 
 }  // namespace kopira::printtest
