@@ -5,6 +5,13 @@
 namespace kopira::printtest {
 namespace {
 
+// No printer in these tests: CUPS is pointed at a server that is not there.
+class NoPrinterEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { qputenv("CUPS_SERVER", "/nonexistent/kopira-cups.sock"); }
+};
+const auto* const kNoPrinter = ::testing::AddGlobalTestEnvironment(new NoPrinterEnvironment);
+
 const QString kOffice = QStringLiteral("このアプリケーションを閉じて事務所住所を４行以内に書き替えてください。");
 const QString kCompanyOffice =
     QStringLiteral("このアプリケーションを閉じて事務所の住所の行数を４行以内に書き替えてください。");

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -24,13 +25,6 @@
 #include "report/qr_label.h"
 
 namespace kopira::printtest {
-
-// No printer in these tests: CUPS is pointed at a server that is not there.
-class NoPrinterEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { qputenv("CUPS_SERVER", "/nonexistent/kopira-cups.sock"); }
-};
-inline const auto* const kNoPrinter = ::testing::AddGlobalTestEnvironment(new NoPrinterEnvironment);
 
 // A text of a page picture: its reference point in mm from the paper's corner.
 struct PictureText {
@@ -77,8 +71,8 @@ struct ShownPreview {
   QString historyMeanwhile;  // the history while the preview was open
 };
 
-// Closes every preview at once, as a user who does not print, after
-// recording it.
+// Records every preview, then closes it, as a user who does not print
+// unless told to.
 class ClosingPreviewWait : public report::PreviewWait {
  public:
   explicit ClosingPreviewWait(const TForm1& form) : form_(form) { report::setPreviewWait(this); }
@@ -92,10 +86,13 @@ class ClosingPreviewWait : public report::PreviewWait {
     shown.texts = pictureTexts(printer->GetPage(1));
     shown.historyMeanwhile = form_.Memo5->Text();
     shows.push_back(shown);
+    if (whileOpen) whileOpen();
     preview.close();
     loop.Run();
   }
 
+  // What the user does before closing, such as printing.
+  std::function<void()> whileOpen;
   std::vector<ShownPreview> shows;
 
  private:
