@@ -65,6 +65,13 @@ void write(TForm1& form, TQRReport& page, const FillIn& fillIn) {
 }  // namespace
 
 void runPrintScheme(TForm1& form, TQRReport& page, const PrintScheme& scheme) {
+  // A press while this page's preview is still open only brings it to the
+  // front: the open preview shows the earlier fill-ins, and its own wait
+  // appends them to the history when it closes.
+  if (report::PreviewIsOpen(page)) {
+    report::ShowPreviewAndWait(page);
+    return;
+  }
   if (form.Memo6->Lines().Count() > kOfficeLines) {
     messageBoxes().plain(scheme.officeMessage);
     return;

@@ -18,12 +18,18 @@ constexpr int kOfficeLinesOnRequest = 3;
 }  // namespace
 
 void TForm5::BitBtn2Click() {
+  kopira::report::TQRReport& page = *Form6->QRReport1;
+  // A press while the request's preview is still open only brings it to the
+  // front; that preview's own wait appends the fields when it closes.
+  if (kopira::report::PreviewIsOpen(page)) {
+    kopira::report::ShowPreviewAndWait(page);
+    return;
+  }
   TMemoLines& office = Form1->Memo6->Lines();
   if (office.Count() > kOfficeLinesOnRequest) {
     kopira::messageBoxes().plain(QStringLiteral("このページを閉じて事務所住所を３行以内に書き替えてください。"));
     return;
   }
-  kopira::report::TQRReport& page = *Form6->QRReport1;
   const std::array<TEdit*, 6> fields{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
   for (size_t i = 0; i < fields.size(); ++i) {
     page.label(QStringLiteral("QRLabel%1").arg(i + 1))->setCaption(fields[i]->text());

@@ -114,6 +114,8 @@ PreviewWait& previewWait() {
 
 void setPreviewWait(PreviewWait* wait) { installedWait = wait; }
 
+bool PreviewIsOpen(const TQRReport& report) { return PreviewSession::Of(report) != nullptr; }
+
 void ShowPreviewAndWait(TQRReport& report) {
   QCoreApplication::processEvents();
   if (!report.available()) return;

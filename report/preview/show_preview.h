@@ -13,6 +13,9 @@ class TQRStandardPreview;
 // page's preview is open brings that preview to the front and returns.
 void ShowPreviewAndWait(TQRReport& report);
 
+// Whether the page's preview window is open (its wait still running).
+bool PreviewIsOpen(const TQRReport& report);
+
 // The nested event loop of the wait. It may end before it runs (the window
 // closed from a test's action): Run then returns at once.
 class PreviewLoop {

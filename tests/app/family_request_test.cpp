@@ -161,6 +161,20 @@ TEST_F(FamilyRequest, SixTextsJoinTheHistoryAfterThePreviewClosesWithoutPrinting
   EXPECT_EQ(Form1->Memo5->Text(), before + once + once);
 }
 
+TEST_F(FamilyRequest, ASecondPressWhileThePreviewIsOpenAddsNothing) {
+  ClosingWait wait;
+  fillSample();
+  Form1->Memo5->setText(QString());
+  QString historyAfterSecondPress = QStringLiteral("<not pressed>");
+  wait.whileOpen = [&] {
+    Form5->BitBtn2Click();
+    historyAfterSecondPress = Form1->Memo5->Text();
+  };
+  Form5->BitBtn2Click();
+  EXPECT_EQ(historyAfterSecondPress, QString());
+  EXPECT_EQ(Form1->Memo5->Lines().Count(), 6) << "the six fields once, when the preview closed";
+}
+
 TEST_F(FamilyRequest, ALongTextStaysOneLineGrowingToTheRight) {
   ClosingWait wait;
   fillSample();

@@ -224,5 +224,22 @@ TEST_F(FillIns, HistoryGetsCompanyThenRealEstateAfterThePreviewClosed) {
             QStringLiteral("株式会社甲\r\n東京都千代田区\r\n\r\n株式会社甲\r\n東京都千代田区\r\n\r\n"));
 }
 
+TEST_F(FillIns, ASecondPressWhileThePreviewIsOpenChangesNothing) {
+  form->Memo2->setText(QStringLiteral("株式会社甲"));
+  form->Memo1->setText(QStringLiteral("土地"));
+  form->Edit3->setText(QStringLiteral("東京法務局"));
+  wait->whileOpen = [this] {
+    form->Edit3->setText(QStringLiteral("横浜地方法務局"));
+    form->Memo2->setText(QStringLiteral("株式会社乙"));
+    form->BitBtn1->click();
+    // Still the first request's values, and nothing appended yet.
+    EXPECT_EQ(captionOf(*Form3->QRReport1, QStringLiteral("QRLabel25")), QStringLiteral("東京法務局"));
+    EXPECT_EQ(form->Memo5->Text(), QString());
+  };
+  form->BitBtn1->click();
+  EXPECT_EQ(wait->shows.size(), 1u);
+  EXPECT_EQ(form->Memo5->Text(), QStringLiteral("株式会社乙\r\n土地\r\n"));
+}
+
 }  // namespace
 }  // namespace kopira::printtest
