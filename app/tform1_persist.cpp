@@ -33,10 +33,14 @@ void TForm1::FormClose() {
   MemoPane<TMemo> history(*Memo5), memo4(*Memo4), memo3(*Memo3);
   const kopira::stored_settings::MainWindowFields fields = mainFields();
   const kopira::stored_settings::DialogFields dialog = Form5->dialogFields();
+  // The history loses its rows one by one; its pane need not repaint and
+  // scroll along with each.
+  Memo5->setUpdatesEnabled(false);
   // Nobody may be at the screen to read a message when the close came from
   // outside.
   kopira::saveAtClose({history_, Memo5->Lines(), history, *IniGT1, fields, dialog, notes_, memo4, memo3},
                       !signals_->requested());
+  Memo5->setUpdatesEnabled(true);
 }
 
 void TForm1::Memo5Click() {

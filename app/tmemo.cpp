@@ -1,11 +1,8 @@
 #include "app/tmemo.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QTextBlock>
-#include <QTextLayout>
 
 #include "app/line_breaks.h"
 #include "platform/cp932.h"
@@ -39,24 +36,10 @@ void TMemo::settleGeometry() const {
   }
 }
 
-QList<TMemo::Row> TMemo::rows() const {
+const MemoRows& TMemo::rows() const {
   settleGeometry();
-  QAbstractTextDocumentLayout* layout = document()->documentLayout();
-  QList<Row> result;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    layout->blockBoundingRect(block);  // lays the block out when it is not
-    const QTextLayout* text = block.layout();
-    const int lines = text->lineCount();
-    if (lines == 0) {
-      result.append({block.position(), block.length() - 1});
-      continue;
-    }
-    for (int i = 0; i < lines; ++i) {
-      const QTextLine line = text->lineAt(i);
-      result.append({block.position() + line.textStart(), line.textLength()});
-    }
-  }
-  return result;
+  rows_.update();
+  return rows_;
 }
 
 void TMemo::typeText(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+#include "app/memo_rows.h"
 #include "platform/tstrings.h"
 
 class TMemo;
@@ -46,15 +47,10 @@ class TMemo : public QPlainTextEdit {
 
   void setWordWrap(bool wrap);
 
-  // A display row: where it starts in the document and how many
-  // characters it holds (its line break not counted).
-  struct Row {
-    int position;
-    int length;
-  };
+  using Row = MemoRows::Row;
   // Every display row, from the same layout that draws the box; a hidden
-  // box is laid out at its current size first.
-  QList<Row> rows() const;
+  // box is laid out at its current size first. Valid until the next edit.
+  const MemoRows& rows() const;
 
   // Called with each character typed (CR for Enter) before it is inserted;
   // setting it to the null character discards it.
@@ -74,4 +70,5 @@ class TMemo : public QPlainTextEdit {
   void typeText(const QString& text);
 
   TMemoLines lines_{*this};
+  mutable MemoRows rows_{*this};
 };

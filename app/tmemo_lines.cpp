@@ -9,17 +9,28 @@ namespace {
 // A row is read through a buffer of this many bytes, its terminating zero
 // included.
 constexpr qsizetype kRowBufferBytes = 4096;
+
+// Removes the text between two positions. Inside an edit block the cursor
+// does not lay out the line it lands on, which it would at every move.
+void removeText(QTextDocument* document, int from, int to) {
+  QTextCursor cursor(document);
+  cursor.beginEditBlock();
+  cursor.setPosition(from);
+  cursor.setPosition(to, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  cursor.endEditBlock();
+}
 }  // namespace
 
 int TMemoLines::Count() const {
-  const QList<TMemo::Row> rows = memo_.rows();
-  const int count = static_cast<int>(rows.size());
-  return rows.last().length == 0 ? count - 1 : count;
+  const MemoRows& rows = memo_.rows();
+  const int count = static_cast<int>(rows.count());
+  return rows.at(rows.count() - 1).length == 0 ? count - 1 : count;
 }
 
 QString TMemoLines::Get(int i) const {
-  const QList<TMemo::Row> rows = memo_.rows();
-  if (i < 0 || i >= rows.size()) return QString();
+  const MemoRows& rows = memo_.rows();
+  if (i < 0 || i >= rows.count()) return QString();
   const TMemo::Row row = rows.at(i);
   const QTextBlock block = memo_.document()->findBlock(row.position);
   const QString text = block.text().mid(row.position - block.position(), row.length);
@@ -38,23 +49,18 @@ void TMemoLines::Add(const QString& s) {
 }
 
 void TMemoLines::Delete(int i) {
-  const QList<TMemo::Row> rows = memo_.rows();
-  if (i < 0 || i >= rows.size()) return;
+  const MemoRows& rows = memo_.rows();
+  if (i < 0 || i >= rows.count()) return;
   const TMemo::Row row = rows.at(i);
-  const bool last = i + 1 == rows.size();
+  const bool last = i + 1 == rows.count();
   const int end = last ? row.position + row.length : rows.at(i + 1).position;
-  if (end == row.position) return;
-  QTextCursor cursor(memo_.document());
-  cursor.setPosition(row.position);
-  cursor.setPosition(end, QTextCursor::KeepAnchor);
-  cursor.removeSelectedText();
+  if (end != row.position) removeText(memo_.document(), row.position, end);
 }
 
 void TMemoLines::DeleteFrom(int i) {
-  const QList<TMemo::Row> rows = memo_.rows();
-  if (i < 0 || i >= rows.size()) return;
-  QTextCursor cursor(memo_.document());
-  cursor.setPosition(rows.at(i).position);
-  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-  if (cursor.hasSelection()) cursor.removeSelectedText();
+  const MemoRows& rows = memo_.rows();
+  if (i < 0 || i >= rows.count()) return;
+  const int from = rows.at(i).position;
+  const int end = memo_.document()->characterCount() - 1;
+  if (end > from) removeText(memo_.document(), from, end);
 }

@@ -1,18 +1,41 @@
 // Start-up to the main window shown (offscreen), and counting the display
 // rows of a large word-wrapped box.
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/control_fonts.h"
 #include "app/startup.h"
+#include "app/text_file.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
+#include "settings/tinigt.h"
 
 namespace {
 
 QApplication& application() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
+// A folder as a user's: a 100-row history, both note files and settings;
+// the program's folder and the working directory.
+void prepareFolder(const QTemporaryDir& dir) {
+  QDir::setCurrent(dir.path());
+  TIniGT::setProgramFilePath(dir.filePath(QStringLiteral("kopira")));
+  const auto save = [&](const char* name, const QString& text) {
+    kopira::text_file::save(dir.filePath(QLatin1String(name)), text);
+  };
+  QStringList history;
+  for (int i = 0; i < 100; ++i) history << QStringLiteral("東京都千代田区霞が関１丁目%1番地　株式会社コピラ").arg(i);
+  save("kopiralog.txt", history.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  save("memo2.txt", history.mid(0, 30).join(QStringLiteral("\r\n")));
+  save("memo3.txt", history.mid(30, 30).join(QStringLiteral("\r\n")));
+  save("Kopira.ini", QStringLiteral("[memo]\r\nmemo.lines.Count=2\r\nmemo.lines.0=東京都千代田区\r\n"
+                                    "memo.lines.1=弁護士　山田太郎\r\nedit1.text=第一東京\r\n[form]\r\ntop=80\r\nleft=90\r\n"));
+}
+
 void StartupToMainWindowShown(benchmark::State& state) {
+  QTemporaryDir dir;
+  prepareFolder(dir);
   for (auto _ : state) {
     kopira::startup::createWindows(application());
     kopira::startup::showMainWindow();

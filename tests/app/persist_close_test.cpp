@@ -17,6 +17,7 @@
 
 using namespace Qt::StringLiterals;
 using kopira::testing::FakeMemo;
+using kopira::testing::RecordingOpener;
 using kopira::testing::makeReadOnly;
 using kopira::testing::readBytes;
 using kopira::testing::writeBytes;
@@ -92,14 +93,6 @@ TEST(TerminationSignals, SigtermAndSessionEndCloseTheWindow) {
   for (int i = 0; i < 50 && closes == 1; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   EXPECT_EQ(closes, 2);
 }
-
-class RecordingOpener final : public kopira::DesktopOpener {
- public:
-  RecordingOpener() { kopira::installDesktopOpener(this); }
-  ~RecordingOpener() override { kopira::installDesktopOpener(nullptr); }
-  void open(const QString& target) override { opened << target; }
-  QStringList opened;
-};
 
 TEST(WebShortcuts, DoubleClickOpensTheBoxTextUnchanged) {
   RecordingOpener opener;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "app/text_pane.h"
+#include "platform/desktop_open.h"
 #include "platform/tstrings.h"
 
 namespace kopira::testing {
@@ -53,6 +54,17 @@ class FakeMemo final : public TextPane, public TStrings {
  private:
   QStringList rows_;
   bool modified_ = false;
+};
+
+// Records what the desktop would have been asked to open.
+class RecordingOpener final : public DesktopOpener {
+ public:
+  RecordingOpener() { installDesktopOpener(this); }
+  ~RecordingOpener() override { installDesktopOpener(nullptr); }
+  RecordingOpener(const RecordingOpener&) = delete;
+  RecordingOpener& operator=(const RecordingOpener&) = delete;
+  void open(const QString& target) override { opened << target; }
+  QStringList opened;
 };
 
 }  // namespace kopira::testing
