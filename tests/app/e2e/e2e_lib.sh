@@ -1,0 +1,60 @@
+# Shared by the end-to-end scripts: runs them inside a fresh X server and
+# offers the steps a user takes. Source it with the script's arguments; the
+# script sets `tool` to the x11_window_tool before closing a window.
+if [ -z "${KOPIRA_E2E_IN_XVFB:-}" ]; then
+  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+
+pid=
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A scratch folder holding a copy of the program: the settings file goes
+# beside the program, the history and notes into the working folder.
+enter_scratch_folder() {
+  scratch=$(mktemp -d)
+  trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+  cp "$1" "$scratch/kopira"
+  cd "$scratch"
+}
+
+start_program() {
+  ./kopira &
+  pid=$!
+}
+
+# The id of the shown window with exactly this title, waiting for it.
+find_window() {
+  local found=
+  for _ in $(seq 1 100); do
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$found" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended"
+    sleep 0.1
+  done
+  [ -n "$found" ] || fail "no window titled '$1'"
+  echo "$found"
+}
+
+# Clicks at a point of a window's client area and types there; with
+# "replace" the box's text is selected first.
+type_at() {
+  local window=$1 x=$2 y=$3 text=$4 how=${5:-append}
+  xdotool windowfocus --sync "$window"
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+  sleep 0.2
+  if [ "$how" = replace ]; then xdotool key ctrl+a; else xdotool key ctrl+End; fi
+  xdotool type --delay 80 "$text"
+  sleep 0.2
+}
+
+# Closes a window as its close button does and waits for the program's end.
+close_and_wait_for_end() {
+  "$tool" close "$1"
+  for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then fail "the program still runs after its main window closed"; fi
+  wait "$pid" || fail "the program ended with status $?"
+}
