@@ -15,8 +15,6 @@ using report::TQRLabel;
 using report::TQRMemo;
 using report::TQRReport;
 
-// The office address holds at most this many lines on every form.
-constexpr int kOfficeLines = 4;
 // Every form receives the office address in this memo.
 const QString kOfficeMemo = QStringLiteral("QRMemo2");
 
@@ -72,7 +70,7 @@ void runPrintScheme(TForm1& form, TQRReport& page, const PrintScheme& scheme) {
     report::ShowPreviewAndWait(page);
     return;
   }
-  if (form.Memo6->Lines().Count() > kOfficeLines) {
+  if (form.Memo6->Lines().Count() > TForm1::kOfficeAddressLines) {
     messageBoxes().plain(scheme.officeMessage);
     return;
   }

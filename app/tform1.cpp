@@ -9,11 +9,6 @@
 
 TForm1* Form1 = nullptr;
 
-namespace {
-// The office address holds at most this many lines.
-constexpr int kOfficeAddressLines = 4;
-}  // namespace
-
 // The history and note files live in the working directory.
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent), history_(QStringLiteral(".")), notes_(QStringLiteral(".")) {

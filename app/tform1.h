@@ -24,6 +24,9 @@ class TForm1 : public QWidget {
  public:
   explicit TForm1(QWidget* parent = nullptr);
 
+  // The office address holds at most this many lines.
+  static constexpr int kOfficeAddressLines = 4;
+
   QLabel* Label1;
   QLabel* Label2;
   QLabel* Label3;
