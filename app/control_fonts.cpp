@@ -32,12 +32,12 @@ FontSpec specOf(ControlFont font) {
 }  // namespace
 
 void applyControlFont(QWidget* control, ControlFont font) {
-  const FontSpec spec = specOf(font);
-  QFont qfont = fonts::pixelFont(spec.face, spec.pixelHeight);
-  qfont.setUnderline(spec.underline);
+  const FontSpec fontSpec = specOf(font);
+  QFont qfont = fonts::pixelFont(fontSpec.face, fontSpec.pixelHeight);
+  qfont.setUnderline(fontSpec.underline);
   control->setFont(qfont);
   const QColor colour =
-      spec.colour.isValid() ? spec.colour : QApplication::palette().color(QPalette::WindowText);
+      fontSpec.colour.isValid() ? fontSpec.colour : QApplication::palette().color(QPalette::WindowText);
   QPalette palette = control->palette();
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
     palette.setColor(role, colour);

@@ -4,6 +4,7 @@
 
 #include "app/activation_watch.h"
 #include "app/mail_and_hp.h"
+#include "app/settings_component.h"
 #include "app/termination_signals.h"
 #include "platform/message_box.h"
 
@@ -13,11 +14,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent), history_(QStringLiteral(".")), notes_(QStringLiteral(".")) {
   buildWindow();
-  IniGT1 = new TIniGT(this);
-  IniGT1->setObjectName(QStringLiteral("IniGT1"));
-  IniGT1->setDefaultDir(ddApplication);
-  IniGT1->setFence(fnNone);
-  IniGT1->Loaded();
+  IniGT1 = kopira::createSettingsComponent(this);
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
   MailAndHP2->setHomePageAddress(QStringLiteral("http://"));

@@ -2,18 +2,18 @@
 // the history's display rows, caps them at 100 and saves it, then writes
 // the settings.
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/startup.h"
 #include "app/text_file.h"
 #include "app/tform1.h"
-#include "settings/tinigt.h"
+#include "bench/program_bench.h"
 
 namespace {
 
-QApplication& application() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
+using kopira::bench::application;
+using kopira::bench::useAsProgramFolder;
 
 // count lines, every fifth empty and every seventh wrapping into two rows.
 QString historyText(int count) {
@@ -28,8 +28,7 @@ QString historyText(int count) {
 
 void CloseWith10000RowHistory(benchmark::State& state) {
   QTemporaryDir dir;
-  QDir::setCurrent(dir.path());
-  TIniGT::setProgramFilePath(dir.filePath(QStringLiteral("kopira")));
+  useAsProgramFolder(dir);
   for (const char* note : {"memo2.txt", "memo3.txt"}) kopira::text_file::save(dir.filePath(QLatin1String(note)), {});
   kopira::startup::createWindows(application());
   kopira::startup::showMainWindow();
@@ -52,13 +51,4 @@ BENCHMARK(CloseWith10000RowHistory)->Unit(benchmark::kMillisecond)->Iterations(1
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  kopira::startup::prepareProcess();
-  QApplication app(argc, argv);
-  kopira::startup::initialiseApplication(app);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return kopira::bench::runProgramBenchmarks(argc, argv); }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "bench/bench_support.h"
 #include "platform/fonts.h"
 #include "report/emf/emf_player.h"
 #include "report/emf/emf_recorder.h"
@@ -54,10 +55,4 @@ BENCHMARK(BM_ReplayPage1000Wide)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return kopira::bench::runOffscreen<QGuiApplication>(argc, argv); }

@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "app/tform1.h"
+#include "bench/program_bench.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+using kopira::bench::application;
 using kopira::report::PreviewLoop;
 using kopira::report::TQRStandardPreview;
 
@@ -72,7 +74,7 @@ void ClickToFirstPaint(benchmark::State& state, QPushButton* TForm1::*button) {
   QDir::setCurrent(folder.path());
   NoBoxes boxes;
   kopira::installMessageBoxes(&boxes);
-  kopira::startup::createWindows(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+  kopira::startup::createWindows(application());
   fillInputs(*Form1);
   boxes.shown = 0;  // the note files asked for at start
   FirstPaintWait wait;
@@ -102,13 +104,4 @@ BENCHMARK_CAPTURE(ClickToFirstPaint, Valuation, &TForm1::BitBtn3)->UseManualTime
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  kopira::startup::prepareProcess();
-  QApplication app(argc, argv);
-  kopira::startup::initialiseApplication(app);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return kopira::bench::runProgramBenchmarks(argc, argv); }

@@ -9,6 +9,7 @@
 
 #include <chrono>
 
+#include "bench/bench_support.h"
 #include "report/layout_loader.h"
 #include "report/preview/print_run.h"
 #include "report/preview/printer_device.h"
@@ -91,11 +92,4 @@ BENCHMARK(BM_PrintA4FormUntilSubmitted)->Unit(benchmark::kMillisecond)->Iteratio
 }  // namespace
 }  // namespace kopira::report
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return kopira::bench::runOffscreen<QApplication>(argc, argv); }

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include "bench/bench_support.h"
 #include "report/emf_destination.h"
 #include "report/image_destination.h"
 #include "report/layout_loader.h"
@@ -57,10 +58,4 @@ BENCHMARK(BM_BlankB4Image600)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return kopira::bench::runOffscreen<QGuiApplication>(argc, argv); }

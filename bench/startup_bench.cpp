@@ -1,7 +1,6 @@
 // Start-up to the main window shown (offscreen), and counting the display
 // rows of a large word-wrapped box.
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -10,17 +9,17 @@
 #include "app/text_file.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
-#include "settings/tinigt.h"
+#include "bench/program_bench.h"
 
 namespace {
 
-QApplication& application() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
+using kopira::bench::application;
+using kopira::bench::useAsProgramFolder;
 
 // A folder as a user's: a 100-row history, both note files and settings;
 // the program's folder and the working directory.
 void prepareFolder(const QTemporaryDir& dir) {
-  QDir::setCurrent(dir.path());
-  TIniGT::setProgramFilePath(dir.filePath(QStringLiteral("kopira")));
+  useAsProgramFolder(dir);
   const auto save = [&](const char* name, const QString& text) {
     kopira::text_file::save(dir.filePath(QLatin1String(name)), text);
   };
@@ -82,13 +81,4 @@ BENCHMARK(CountRowsAfterWidthChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  kopira::startup::prepareProcess();
-  QApplication app(argc, argv);
-  kopira::startup::initialiseApplication(app);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return kopira::bench::runProgramBenchmarks(argc, argv); }

@@ -3,6 +3,7 @@
 
 #include "app/control_fonts.h"
 #include "app/pictures.h"
+#include "app/settings_component.h"
 
 TForm5* Form5 = nullptr;
 
@@ -31,11 +32,7 @@ TEdit* makeEdit(QWidget* parent, const char* name, QRect bounds) {
 
 TForm5::TForm5(QWidget* parent) : QWidget(parent) {
   buildWindow();
-  IniGT1 = new TIniGT(this);
-  IniGT1->setObjectName(QStringLiteral("IniGT1"));
-  IniGT1->setDefaultDir(ddApplication);
-  IniGT1->setFence(fnNone);
-  IniGT1->Loaded();
+  IniGT1 = kopira::createSettingsComponent(this);
   connect(BitBtn2, &QPushButton::clicked, this, &TForm5::BitBtn2Click);
   FormCreate();
 }

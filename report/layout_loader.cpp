@@ -70,6 +70,27 @@ TQRFont readFont(JsonFields fields, const TQRFont& pageFont) {
   return font;
 }
 
+// An object of the layout that carries a name: its problems are reported
+// under that name, or under where it stands while it has none.
+struct NamedObject {
+  QString name;
+  JsonFields fields;
+};
+
+NamedObject namedObject(const QJsonValue& value, const QString& where) {
+  if (!value.isObject()) throw ELayoutError(where + QStringLiteral(": expected an object"));
+  const QJsonObject object = value.toObject();
+  QString name = object.value(QStringLiteral("name")).toString();
+  JsonFields fields(object, name.isEmpty() ? where : name);
+  return {std::move(name), std::move(fields)};
+}
+
+void requireName(JsonFields& fields) {
+  if (fields.requiredString(QStringLiteral("name")).isEmpty()) {
+    fields.fail(QStringLiteral("name"), QStringLiteral("empty"));
+  }
+}
+
 void readCommon(JsonFields& fields, TQRPrintable& element) {
   const QList<double> v = fields.numbers(QStringLiteral("size"), 4, -kMaxLength, kMaxLength, true);
   if (v[0] < 0 || v[3] < 0) fields.fail(QStringLiteral("size"), QStringLiteral("negative height or width"));
@@ -95,13 +116,8 @@ void readTextOptions(JsonFields& fields, TQRCustomLabel& label, bool autoSizeDef
 
 std::unique_ptr<TQRPrintable> readElement(const QJsonValue& value, const QString& where,
                                           const TQRFont& pageFont) {
-  if (!value.isObject()) throw ELayoutError(where + QStringLiteral(": expected an object"));
-  const QJsonObject object = value.toObject();
-  const QString name = object.value(QStringLiteral("name")).toString();
-  JsonFields fields(object, name.isEmpty() ? where : name);
-  if (fields.requiredString(QStringLiteral("name")).isEmpty()) {
-    fields.fail(QStringLiteral("name"), QStringLiteral("empty"));
-  }
+  auto [name, fields] = namedObject(value, where);
+  requireName(fields);
   const int kind = fields.choice(
       QStringLiteral("kind"), {QStringLiteral("label"), QStringLiteral("memo"), QStringLiteral("shape")}, -1);
   std::unique_ptr<TQRPrintable> element;
@@ -143,13 +159,8 @@ std::unique_ptr<TQRPrintable> readElement(const QJsonValue& value, const QString
 
 std::unique_ptr<TQRBand> readBand(const QJsonValue& value, const QString& where,
                                   const TQRFont& pageFont) {
-  if (!value.isObject()) throw ELayoutError(where + QStringLiteral(": expected an object"));
-  const QJsonObject object = value.toObject();
-  const QString name = object.value(QStringLiteral("name")).toString();
-  JsonFields fields(object, name.isEmpty() ? where : name);
-  if (fields.requiredString(QStringLiteral("name")).isEmpty()) {
-    fields.fail(QStringLiteral("name"), QStringLiteral("empty"));
-  }
+  auto [name, fields] = namedObject(value, where);
+  requireName(fields);
   if (!fields.has(QStringLiteral("type"))) fields.fail(QStringLiteral("type"), QStringLiteral("missing"));
   const int type = fields.choice(
       QStringLiteral("type"),
@@ -253,13 +264,10 @@ std::unique_ptr<TQRReport> loadLayoutJson(const QByteArray& json, const QString&
   }
   if (!document.isObject()) throw ELayoutError(sourceName + QStringLiteral(": expected an object"));
   const QJsonObject root = document.object();
-  const QString name = root.value(QStringLiteral("name")).toString();
-  JsonFields fields(root, name.isEmpty() ? sourceName : name);
+  auto [name, fields] = namedObject(root, sourceName);
   if (!fields.has(QStringLiteral("format"))) fields.fail(QStringLiteral("format"), QStringLiteral("missing"));
   fields.integer(QStringLiteral("format"), 1, 1, 1);
-  if (fields.requiredString(QStringLiteral("name")).isEmpty()) {
-    fields.fail(QStringLiteral("name"), QStringLiteral("empty"));
-  }
+  requireName(fields);
 
   auto report = std::make_unique<TQRReport>(name);
   report->setZoom(fields.integer(QStringLiteral("zoom"), 100, -1000000, 1000000));

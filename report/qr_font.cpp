@@ -4,7 +4,7 @@
 
 namespace kopira::report {
 
-FontSpec TQRFont::spec(int dpiY) const {
+FontSpec TQRFont::fontSpec(int dpiY) const {
   FontSpec s;
   s.face = name;
   s.pixelHeight = roundHalfEven(static_cast<double>(size) * dpiY / 72.0);

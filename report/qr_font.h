@@ -20,7 +20,7 @@ struct TQRFont {
   bool strikeOut = false;
 
   // The font at a device resolution: round(size x dpiY / 72) pixels high.
-  FontSpec spec(int dpiY) const;
+  FontSpec fontSpec(int dpiY) const;
   bool operator==(const TQRFont&) const = default;
 };
 

@@ -55,7 +55,7 @@ QRect TQRCustomLabel::autoSizedBounds(int widest) const {
 void TQRCustomLabel::PrintAt(ReportDestination& destination, double offsetX, double offsetY) {
   if (!enabled) return;
   DrawSurface& surface = destination.surface();
-  surface.setFont(font_.spec(surface.dpiY()));
+  surface.setFont(font_.fontSpec(surface.dpiY()));
   const double pitch = surface.textExtent(QStringLiteral("W")).height() / destination.yFactor();
 
   double left = size().left + offsetX;

@@ -85,12 +85,12 @@ int EmfPlayback::mapY(int64_t y) const {
   return static_cast<int>(std::clamp<double>(std::round(originY_ + double(y) * scaleY_), -kFar, kFar));
 }
 
-EmfPlayback::Font EmfPlayback::makeFont(FontSpec spec, int logicalHeight) const {
+EmfPlayback::Font EmfPlayback::makeFont(FontSpec fontSpec, int logicalHeight) const {
   const double pixels = std::abs(double(logicalHeight)) * scaleY_;
-  spec.pixelHeight = static_cast<int>(std::clamp(std::round(pixels), 1.0, double(kMaxFontPixels)));
+  fontSpec.pixelHeight = static_cast<int>(std::clamp(std::round(pixels), 1.0, double(kMaxFontPixels)));
   Font f;
-  f.spec = spec;
-  f.font = toQFont(spec);
+  f.fontSpec = fontSpec;
+  f.font = toQFont(fontSpec);
   f.ascent = QFontMetrics(f.font).ascent();
   f.height = textExtent(f.font, QString()).height();
   return f;
@@ -170,20 +170,20 @@ QString EmfPlayback::createObject(const emf::RecordReader& r) {
     objects_[handle] = BrushSpec{r.color(16), qtBrushStyle(r.u32(12), r.u32(20))};
   } else {
     const qsizetype lf = 12;
-    FontSpec spec;
-    spec.bold = r.i32(lf + 16) >= 600;
-    spec.italic = r.u8(lf + 20) != 0;
-    spec.underline = r.u8(lf + 21) != 0;
-    spec.strikeOut = r.u8(lf + 22) != 0;
-    spec.charset = r.u8(lf + 23);
+    FontSpec fontSpec;
+    fontSpec.bold = r.i32(lf + 16) >= 600;
+    fontSpec.italic = r.u8(lf + 20) != 0;
+    fontSpec.underline = r.u8(lf + 21) != 0;
+    fontSpec.strikeOut = r.u8(lf + 22) != 0;
+    fontSpec.charset = r.u8(lf + 23);
     for (int i = 0; i < emf::kFaceNameChars; ++i) {
       const uint16_t c = r.u16(lf + 28 + 2 * i);
       if (c == 0) break;
-      spec.face.append(QChar(c));
+      fontSpec.face.append(QChar(c));
     }
     const int32_t height = r.i32(lf);
     // A positive height is the cell height; taken as the character height here.
-    objects_[handle] = makeFont(spec, height == 0 ? kDefaultFontHeight : height);
+    objects_[handle] = makeFont(fontSpec, height == 0 ? kDefaultFontHeight : height);
   }
   return {};
 }

@@ -26,7 +26,7 @@ class EmfPlayback {
 
  private:
   struct Font {
-    FontSpec spec;  // pixel height already scaled to the target
+    FontSpec fontSpec;  // pixel height already scaled to the target
     QFont font;
     int ascent = 0;
     int height = 0;
@@ -46,7 +46,7 @@ class EmfPlayback {
 
   int mapX(int64_t x) const;
   int mapY(int64_t y) const;
-  Font makeFont(FontSpec spec, int logicalHeight) const;
+  Font makeFont(FontSpec fontSpec, int logicalHeight) const;
   PenSpec scaledPen() const;
 
   QString createObject(const emf::RecordReader& r);

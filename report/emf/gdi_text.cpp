@@ -14,12 +14,12 @@ qsizetype unitLength(const QString& text, qsizetype i) {
 }
 }  // namespace
 
-QFont toQFont(const FontSpec& spec) {
-  QFont font = kopira::fonts::pixelFont(spec.face, spec.pixelHeight);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const FontSpec& fontSpec) {
+  QFont font = kopira::fonts::pixelFont(fontSpec.face, fontSpec.pixelHeight);
+  font.setBold(fontSpec.bold);
+  font.setItalic(fontSpec.italic);
+  font.setUnderline(fontSpec.underline);
+  font.setStrikeOut(fontSpec.strikeOut);
   return font;
 }
 

@@ -15,7 +15,7 @@ namespace kopira::report {
 
 // The QFont for a font of a page: face name mapped to its installed
 // stand-in, pixel height, styles. Colour is not part of a QFont.
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& fontSpec);
 
 // Whole-pixel advance of each UTF-16 unit of text (a surrogate pair's
 // advance on its first unit, 0 on the second).

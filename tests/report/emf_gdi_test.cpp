@@ -24,11 +24,11 @@ QRect ink(const QImage& image) {
 }
 
 TEST(GdiText, FontsAdvancesAndExtent) {
-  FontSpec spec;
-  spec.face = fonts::kMincho;
-  spec.pixelHeight = 16;
-  spec.bold = true;
-  const QFont font = toQFont(spec);
+  FontSpec fontSpec;
+  fontSpec.face = fonts::kMincho;
+  fontSpec.pixelHeight = 16;
+  fontSpec.bold = true;
+  const QFont font = toQFont(fontSpec);
   EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAMincho"));
   EXPECT_EQ(font.pixelSize(), 16);
   EXPECT_TRUE(font.bold());
@@ -47,10 +47,10 @@ TEST(GdiText, FontsAdvancesAndExtent) {
 }
 
 TEST(GdiText, GlyphsSitInTheirCellsFromTheTop) {
-  FontSpec spec;
-  spec.face = fonts::kGothic;
-  spec.pixelHeight = 20;
-  const QFont font = toQFont(spec);
+  FontSpec fontSpec;
+  fontSpec.face = fonts::kGothic;
+  fontSpec.pixelHeight = 20;
+  const QFont font = toQFont(fontSpec);
   const QString text = QStringLiteral("田田田");
   QImage image = blankPage(200, 100);
   {

@@ -47,6 +47,12 @@ void expectUnreadable(const QByteArray& bytes, const char* reason = nullptr) {
 
 void setU32(QByteArray& b, qint64 at, uint32_t v) { qToLittleEndian(v, b.data() + at); }
 
+// A copy of the bytes with one 32-bit field changed.
+QByteArray withU32(QByteArray b, qint64 at, uint32_t v) {
+  setU32(b, at, v);
+  return b;
+}
+
 }  // namespace
 
 TEST(QrpFile, HeaderLayout) {
@@ -169,41 +175,19 @@ TEST(QrpFile, DamagedFilesGiveAReason) {
   const QByteArray good = fileBytes({makeEmf(), makeEmf()});
   const uint32_t second = qFromLittleEndian<uint32_t>(good.data() + 132);
 
-  QByteArray loop = good;
-  setU32(loop, second + 4, 128);  // the second record points back to the first
-  expectUnreadable(loop, "ページの位置が不正です。");
-
-  QByteArray outside = good;
-  setU32(outside, 132, 0x7fffffff);
-  expectUnreadable(outside, "ファイルが途中で切れています。");
-
-  QByteArray huge = good;
-  setU32(huge, 8, 0xffffffff);
-  expectUnreadable(huge, "ページ数が不正です。");
-
-  QByteArray none = good;
-  setU32(none, 8, 0);
-  expectUnreadable(none, "ページがありません。");
-
-  QByteArray fewer = good;
-  setU32(fewer, 8, 1);
-  expectUnreadable(fewer, "ページの後に余分なデータがあります。");
-
-  QByteArray renumbered = good;
-  setU32(renumbered, second, 7);
-  expectUnreadable(renumbered, "ページ番号が不正です。");
+  expectUnreadable(withU32(good, second + 4, 128), "ページの位置が不正です。");  // back to the first record
+  expectUnreadable(withU32(good, 132, 0x7fffffff), "ファイルが途中で切れています。");
+  expectUnreadable(withU32(good, 8, 0xffffffff), "ページ数が不正です。");
+  expectUnreadable(withU32(good, 8, 0), "ページがありません。");
+  expectUnreadable(withU32(good, 8, 1), "ページの後に余分なデータがあります。");
+  expectUnreadable(withU32(good, second, 7), "ページ番号が不正です。");
 
   QByteArray notEmf = good;
   notEmf[136 + 41] = 'X';  // signature " EMF" → " XMF"
   expectUnreadable(notEmf, "ページが EMF 形式ではありません。");
-
-  QByteArray wrongType = good;
-  setU32(wrongType, 136, 2);
-  expectUnreadable(wrongType, "ページが EMF 形式ではありません。");
-
-  QByteArray longer = good;
-  setU32(longer, 136 + 48, static_cast<uint32_t>(makeEmf().size() + 4));  // nBytes beyond the record
-  expectUnreadable(longer, "ページが EMF 形式ではありません。");
+  expectUnreadable(withU32(good, 136, 2), "ページが EMF 形式ではありません。");
+  const auto beyondTheRecord = static_cast<uint32_t>(makeEmf().size() + 4);
+  expectUnreadable(withU32(good, 136 + 48, beyondTheRecord), "ページが EMF 形式ではありません。");  // nBytes
 
   QByteArray packed = fileBytes({makeEmf(21000, 29700, 400)}, true);
   packed[packed.size() - 10] = static_cast<char>(packed[packed.size() - 10] ^ 0x5a);
