@@ -18,6 +18,12 @@ enter_scratch_folder() {
   cd "$scratch"
 }
 
+# With both note files there the program starts without asking for them.
+provide_note_files() {
+  printf '' > memo2.txt
+  printf '' > memo3.txt
+}
+
 start_program() {
   ./kopira &
   pid=$!
@@ -47,6 +53,10 @@ type_at() {
   xdotool type --delay 80 "$text"
   sleep 0.2
 }
+
+# The program's files are CP932; ini_value prints a stored setting: section, key.
+utf8() { iconv -f CP932 -t UTF-8 "$1"; }
+ini_value() { utf8 Kopira.ini | tr -d '\r' | sed -n "/^\[$1\]/,/^\[/p" | sed -n "s/^$2=//p"; }
 
 # Closes a window as its close button does and waits for the program's end.
 close_and_wait_for_end() {

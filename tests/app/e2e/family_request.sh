@@ -4,10 +4,7 @@
 # each is stored when the main window closes.
 #   family_request.sh KOPIRA X11_WINDOW_TOOL SCREENSHOT.png
 set -euo pipefail
-
-if [ -z "${KOPIRA_E2E_IN_XVFB:-}" ]; then
-  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source "$(dirname "$0")/e2e_lib.sh"
 
 kopira=$1
 tool=$2
@@ -15,42 +12,9 @@ screenshot=$3
 main_caption='Kopira　v2.0'
 dialog_caption='戸籍謄本と住民票の写し'
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-find_window() {
-  local found=
-  for _ in $(seq 1 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$found" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended"
-    sleep 0.1
-  done
-  [ -n "$found" ] || fail "no window titled '$1'"
-  echo "$found"
-}
-
-# Clicks at a point of a window's client area, focuses it, replaces the
-# text of the box there with the given text.
-type_into() {
-  local window=$1 x=$2 y=$3 text=$4
-  xdotool windowfocus --sync "$window"
-  xdotool mousemove --window "$window" "$x" "$y" click 1
-  sleep 0.2
-  xdotool key ctrl+a
-  xdotool type --delay 20 "$text"
-  sleep 0.2
-}
-
-pid=
-scratch=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-cp "$kopira" "$scratch/kopira"
-cd "$scratch"
-printf '' > memo2.txt
-printf '' > memo3.txt
-unset QT_QPA_PLATFORM
-./kopira &
-pid=$!
+enter_scratch_folder "$kopira"
+provide_note_files
+start_program
 
 main=$(find_window "$main_caption")
 sleep 0.5
@@ -63,25 +27,17 @@ xdotool search --onlyvisible --name "^${main_caption}\$" >/dev/null || fail "the
 
 # The main window's bar association box (506, 504; 239 x 23), then the
 # dialog's mayor box (145, 41 in GroupBox1 at 8, 16; 368 x 23).
-type_into "$main" 620 515 "Daiichi"
-type_into "$dialog" 330 68 "Minato"
+type_at "$main" 620 515 "Daiichi" replace
+type_at "$dialog" 330 68 "Minato" replace
 # And the main window once more, with the dialog still open.
-type_into "$main" 620 565 "54321"
+type_at "$main" 620 565 "54321" replace
 xdotool search --onlyvisible --name "^${dialog_caption}\$" >/dev/null || fail "the dialog closed"
 sleep 0.3
 "$tool" grab "$dialog" "$screenshot" || fail "no screenshot"
 
-"$tool" close "$main"
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then fail "the program still runs after its main window closed"; fi
-wait "$pid" || fail "the program ended with status $?"
+close_and_wait_for_end "$main"
 
-ini=$(tr -d '\r' < Kopira.ini)
-section() { printf '%s\n' "$ini" | sed -n "/^\[$1\]/,/^\[/p"; }
-section memo | grep -qx 'edit1.text=Daiichi' || fail "typing into the main window did not arrive: $(section memo)"
-section memo | grep -qx 'edit2.text=54321' || fail "typing into the main window after the dialog did not arrive: $(section memo)"
-section jyu | grep -qx 'edit1.text=Minato' || fail "typing into the dialog did not arrive: $(section jyu)"
+[ "$(ini_value memo edit1.text)" = Daiichi ] || fail "typing into the main window did not arrive: '$(ini_value memo edit1.text)'"
+[ "$(ini_value memo edit2.text)" = 54321 ] || fail "typing into the main window after the dialog did not arrive: '$(ini_value memo edit2.text)'"
+[ "$(ini_value jyu edit1.text)" = Minato ] || fail "typing into the dialog did not arrive: '$(ini_value jyu edit1.text)'"
 echo "dialog $geometry beside the main window; typing reached both; screenshot $screenshot"

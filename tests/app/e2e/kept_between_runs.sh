@@ -24,10 +24,6 @@ answer_message() {
   fail "the message box stayed"
 }
 
-# The files are CP932.
-utf8() { iconv -f CP932 -t UTF-8 "$1"; }
-ini_value() { utf8 Kopira.ini | tr -d '\r' | sed -n "/^\[$1\]/,/^\[/p" | sed -n "s/^$2=//p"; }
-
 enter_scratch_folder "$kopira"
 
 # First run: nothing there yet.

@@ -12,9 +12,7 @@ screenshot=$3
 caption='Kopira　v2.0'
 
 enter_scratch_folder "$kopira"
-# With both note files there the program starts without asking for them.
-printf '' > memo2.txt
-printf '' > memo3.txt
+provide_note_files
 start_program
 window=$(find_window "$caption")
 
