@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
+#include <optional>
 
 #include "platform/fonts.h"
 
@@ -24,11 +26,24 @@ QFont toQFont(const FontSpec& fontSpec) {
 }
 
 QVector<int> glyphAdvances(const QFont& font, const QString& text) {
-  const QFontMetricsF metrics(font);
+  // Measuring one character shapes it afresh each time, and a page measures
+  // the same few characters of the same few fonts thousands of times, so
+  // advances are remembered per font and character.
+  using Advances = QHash<char32_t, int>;
+  thread_local QHash<QString, Advances> remembered;
+  if (remembered.size() > 64) remembered.clear();  // stays small whatever the pages hold
+  Advances& known = remembered[font.key()];
+  std::optional<QFontMetricsF> metrics;
   QVector<int> advances(text.size(), 0);
   for (qsizetype i = 0; i < text.size(); ++i) {
     const qsizetype length = unitLength(text, i);
-    advances[i] = qRound(metrics.horizontalAdvance(text.mid(i, length)));
+    const char32_t code = length == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+    auto found = known.constFind(code);
+    if (found == known.cend()) {
+      if (!metrics) metrics.emplace(font);
+      found = known.insert(code, qRound(metrics->horizontalAdvance(text.mid(i, length))));
+    }
+    advances[i] = *found;
     i += length - 1;  // a low surrogate keeps advance 0
   }
   return advances;

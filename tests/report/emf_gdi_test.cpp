@@ -46,6 +46,28 @@ TEST(GdiText, FontsAdvancesAndExtent) {
   EXPECT_EQ(extent.height(), 16);  // the cell of the original faces is their em
 }
 
+TEST(GdiText, AdvancesAreRememberedPerFont) {
+  // The same characters measured in several fonts, again and again, in
+  // turn: each font keeps its own advances.
+  FontSpec small;
+  small.face = fonts::kMincho;
+  small.pixelHeight = 16;
+  FontSpec large = small;
+  large.pixelHeight = 40;
+  FontSpec proportional = small;
+  proportional.face = fonts::kPGothic;
+  const QString text = QStringLiteral("登A i");
+  const QVector<int> smallAdvances = glyphAdvances(toQFont(small), text);
+  const QVector<int> proportionalAdvances = glyphAdvances(toQFont(proportional), text);
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(glyphAdvances(toQFont(large), text), (QVector<int>{40, 20, 20, 20}));
+    EXPECT_EQ(glyphAdvances(toQFont(small), text), smallAdvances);
+    EXPECT_EQ(glyphAdvances(toQFont(proportional), text), proportionalAdvances);
+  }
+  EXPECT_EQ(smallAdvances, (QVector<int>{16, 8, 8, 8}));
+  EXPECT_LT(proportionalAdvances[3], 8);  // a narrow i in the proportional face
+}
+
 TEST(GdiText, GlyphsSitInTheirCellsFromTheTop) {
   FontSpec fontSpec;
   fontSpec.face = fonts::kGothic;
