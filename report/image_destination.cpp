@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "report/page_buffer.h"
 #include "report/qr_error.h"
 
 namespace kopira::report {
@@ -20,14 +21,14 @@ void ImageDestination::openPage() {
   // A page beyond a gigabyte of pixels is an absurd layout, not a picture.
   constexpr long long kMaxPixels = 1LL << 28;
   const QSize size = pagePixelSize();
-  if (size.isEmpty() || static_cast<long long>(size.width()) * size.height() > kMaxPixels) {
+  const bool sane = !size.isEmpty() && static_cast<long long>(size.width()) * size.height() <= kMaxPixels;
+  image_ = sane ? makeWhitePageImage(size) : QImage();
+  if (image_.isNull()) {
     throw EQRError(QStringLiteral("page image %1 x %2 cannot be made").arg(size.width()).arg(size.height()));
   }
-  image_ = QImage(size, QImage::Format_RGB32);
   const int dotsPerMetre = static_cast<int>(std::lround(dpi_ / 0.0254));
   image_.setDotsPerMeterX(dotsPerMetre);
   image_.setDotsPerMeterY(dotsPerMetre);
-  image_.fill(Qt::white);
   painter_.begin(&image_);
   surface_ = std::make_unique<PainterSurface>(painter_);
 }
