@@ -28,11 +28,12 @@ QPixmap arrow(const QColor& colour, bool pointsDown) {
 
 }  // namespace
 
-QPixmap faceIcon() {
-  QPixmap pixmap(32, 32);
+QPixmap faceIcon(int size) {
+  QPixmap pixmap(size, size);
   pixmap.fill(QColor(255, 255, 0));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / 32.0, size / 32.0);
   painter.setPen(QPen(Qt::black, 2));
   painter.setBrush(QColor(255, 224, 189));
   painter.drawEllipse(QRectF(4, 3, 24, 26));

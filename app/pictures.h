@@ -5,7 +5,7 @@
 
 namespace kopira::pictures {
 
-QPixmap faceIcon();      // 32x32: a face on a yellow ground
+QPixmap faceIcon(int size = 32);  // a face on a yellow ground, size x size
 QPixmap upArrow();       // 32x32: blue arrow pointing up
 QPixmap downArrow();     // 32x32: green arrow pointing down
 QPixmap portrait();      // 31x29: head and shoulders

@@ -1,5 +1,9 @@
 #include "app/settings_component.h"
 
+#include <QFileInfo>
+
+#include "app/file_locations.h"
+
 namespace kopira {
 
 TIniGT* createSettingsComponent(QObject* window) {
@@ -8,6 +12,12 @@ TIniGT* createSettingsComponent(QObject* window) {
   component->setDefaultDir(ddApplication);
   component->setFence(fnNone);
   component->Loaded();
+  // An installed program keeps the user's own file, over the office's defaults.
+  const auto files = file_locations::settingsFiles(TIniGT::programFilePath(), QFileInfo(component->path()).fileName());
+  if (files.file != component->path()) {
+    component->setFileName(files.file);
+    component->setDefaultsPath(files.officeDefaults);
+  }
   return component;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The settings component of a window that keeps values between runs: both
-// windows share one INI file beside the program, named after it, its values
-// unfenced.
+// windows share one INI file named after the program, beside it or, for an
+// installed program, in the user's config folder (see file_locations.h),
+// its values unfenced.
 #include "settings/tinigt.h"
 
 namespace kopira {

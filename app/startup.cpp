@@ -1,7 +1,10 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <string_view>
 
+#include "app/file_locations.h"
 #include "app/tform1.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
@@ -21,8 +24,9 @@ void destroy(Form*& form) {
 }  // namespace
 
 void prepareProcess() {
-  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-  qputenv("QT_SCALE_FACTOR", "1");
+  // Fonts are laid out at 96 dpi in logical pixels; the desktop's scale
+  // factor (QT_SCALE_FACTOR, the screen's Xft.dpi) then enlarges the whole
+  // window evenly.
   qputenv("QT_FONT_DPI", "96");
 }
 
@@ -56,7 +60,20 @@ void destroyWindows() {
   destroy(Form1);
 }
 
+bool takeArguments(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    if (argument == "--version") {
+      std::printf("kopira %s\n", KOPIRA_VERSION);
+      return false;
+    }
+    if (argument == file_locations::kStartedFromMenuFlag) file_locations::setStartedFromMenu(true);
+  }
+  return true;
+}
+
 int run(int argc, char** argv) {
+  if (!takeArguments(argc, argv)) return 0;
   prepareProcess();
   QApplication app(argc, argv);
   initialiseApplication(app);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/activation_watch.h"
+#include "app/file_locations.h"
 #include "app/mail_and_hp.h"
 #include "app/settings_component.h"
 #include "app/termination_signals.h"
@@ -10,9 +11,10 @@
 
 TForm1* Form1 = nullptr;
 
-// The history and note files live in the working directory.
+// The history and note files live in the working folder, or in the user's
+// data folder when the program was started from the desktop menu.
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), history_(QStringLiteral(".")), notes_(QStringLiteral(".")) {
+    : QWidget(parent), history_(kopira::file_locations::dataFolder()), notes_(kopira::file_locations::dataFolder()) {
   buildWindow();
   IniGT1 = kopira::createSettingsComponent(this);
   MailAndHP2 = new TMailAndHP(this);

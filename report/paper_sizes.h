@@ -1,6 +1,7 @@
 #pragma once
 // The engine's paper sizes: ordinals 1..26 double as the platform's paper
 // codes; Default is code 0 and Custom the user-defined code 256.
+#include <QPageSize>
 #include <QSizeF>
 #include <QString>
 
@@ -35,5 +36,13 @@ bool paperSizeFromName(const QString& name, TQRPaperSize* size);
 
 // "A4 210 x 297 mm": how the engine shows a size to the user.
 QString paperDisplayName(TQRPaperSize size);
+
+// The standard sheet of a paper size (B4 is JIS B4, the "B4" of Japanese
+// offices and of CUPS); Custom for Default, Custom and the sizes without one.
+QPageSize::PageSizeId pageSizeIdFor(TQRPaperSize size);
+
+// The sheet a page of this paper is printed on: the standard sheet, or
+// exactly the given width and length (0.1 mm) where there is none.
+QPageSize pageSizeFor(TQRPaperSize size, double widthNative, double lengthNative);
 
 }  // namespace kopira::report

@@ -1,44 +1,34 @@
 #include "report/pdf_destination.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-
-#include "report/qr_error.h"
-
 namespace kopira::report {
 
 PdfDestination::PdfDestination(const QString& fileName, int dpi)
     : fileName_(fileName), dpi_(dpi > 0 ? dpi : 600) {}
 
-PdfDestination::~PdfDestination() { finishDocument(); }
+PdfDestination::~PdfDestination() { abortDocument(); }
 
 void PdfDestination::startDocument() {
   setFactors(dpi_ / 254.0, dpi_ / 254.0);
   setOffsets(0, 0);
-  const QSizeF paper = paperNative() / 10.0;  // mm
-  writer_ = std::make_unique<QPdfWriter>(fileName_);
-  writer_->setResolution(dpi_);
-  writer_->setTitle(printerValues().title);
-  QPageLayout layout(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
-                     QPageLayout::Portrait, QMarginsF());
-  layout.setMode(QPageLayout::FullPageMode);
-  writer_->setPageLayout(layout);
+  saveError_.reset();
+  document_ = std::make_unique<PdfDocument>(printerValues().title, dpi_);
 }
 
 void PdfDestination::openPage() {
-  if (painter_.isActive()) {
-    surface_.reset();
-    writer_->newPage();
-  } else if (!painter_.begin(writer_.get())) {
-    throw EQRError(QStringLiteral("cannot write %1").arg(fileName_));
-  }
-  surface_ = std::make_unique<PainterSurface>(painter_);
+  surface_.reset();
+  const PrinterValues& values = printerValues();
+  surface_ = std::make_unique<PainterSurface>(document_->newPage(values.paperSize, values.orientation, paperNative()));
 }
 
 void PdfDestination::finishDocument() {
   surface_.reset();
-  if (painter_.isActive()) painter_.end();
-  writer_.reset();
+  if (document_) saveError_ = document_->saveTo(fileName_);
+  document_.reset();
+}
+
+void PdfDestination::abortDocument() {
+  surface_.reset();
+  document_.reset();
 }
 
 }  // namespace kopira::report

@@ -1,34 +1,38 @@
 #pragma once
-// Pages written to a PDF file: the whole paper at a chosen resolution, the
-// origin at the paper's corner.
-#include <QPainter>
-#include <QPdfWriter>
+// Pages generated into a PDF file (see pdf_document.h): the whole paper at a
+// chosen resolution, the origin at the paper's corner. The file is written
+// when the document ends; an aborted or unfinished run writes nothing.
 #include <memory>
+#include <optional>
 
 #include "report/destination.h"
 #include "report/painter_surface.h"
+#include "report/pdf_document.h"
 
 namespace kopira::report {
 
 class PdfDestination : public ReportDestination {
  public:
-  PdfDestination(const QString& fileName, int dpi = 600);
+  explicit PdfDestination(const QString& fileName, int dpi = 600);
   ~PdfDestination() override;
+
+  // Why the file could not be written at the end of the document.
+  const std::optional<QString>& saveError() const { return saveError_; }
 
  protected:
   void startDocument() override;
   void openPage() override;
   void closePage() override {}
   void finishDocument() override;
-  void abortDocument() override { finishDocument(); }
+  void abortDocument() override;
   DrawSurface* pageSurface() override { return surface_.get(); }
 
  private:
   QString fileName_;
   int dpi_;
-  std::unique_ptr<QPdfWriter> writer_;
-  QPainter painter_;
+  std::unique_ptr<PdfDocument> document_;
   std::unique_ptr<PainterSurface> surface_;
+  std::optional<QString> saveError_;
 };
 
 }  // namespace kopira::report

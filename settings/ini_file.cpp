@@ -38,6 +38,11 @@ QString TIniSection::ReadString(const QString& key, const QString& def) const {
   return it != entries_.constEnd() ? ini::storedValueText(*it) : ini::defaultValueText(def);
 }
 
+bool TIniSection::contains(const QString& key) const {
+  const std::optional<QByteArray> name = askedName(key);
+  return name && entries_.contains(ini::foldedName(*name));
+}
+
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
   const std::optional<QByteArray> sectionName = askedName(section);
   const std::optional<QByteArray> keyName = askedName(key);

@@ -13,6 +13,8 @@ class TIniSection {
   explicit TIniSection(kopira::ini::SectionEntries entries) : entries_(std::move(entries)) {}
   // The value as TIniFile::ReadString would return it.
   QString ReadString(const QString& key, const QString& def) const;
+  // Whether the section holds the key.
+  bool contains(const QString& key) const;
   // Number of distinct keys the section holds.
   qsizetype size() const { return entries_.size(); }
 

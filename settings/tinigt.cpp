@@ -89,7 +89,14 @@ void TIniGT::Loaded() {
 
 QString TIniGT::path() const { return file_->FileName(); }
 
+void TIniGT::setDefaultsPath(const QString& path) {
+  defaults_ = path.isEmpty() ? nullptr : std::make_unique<TIniFile>(path);
+}
+
+QString TIniGT::defaultsPath() const { return defaults_ ? defaults_->FileName() : QString(); }
+
 QString TIniGT::ReadRawText(const QString& section, const QString& key, const QString& def) const {
+  if (defaults_ && !file_->ReadSection(section).contains(key)) return defaults_->ReadString(section, key, def);
   return file_->ReadString(section, key, def);
 }
 
@@ -116,20 +123,25 @@ void TIniGT::WriteText(const QString& section, const QString& key, const QString
 void TIniGT::ReadLines(const QString& section, const QString& baseKey, TStrings& target) const {
   // One load of the file serves the count and every item.
   const TIniSection stored = file_->ReadSection(section);
+  const TIniSection office = defaults_ ? defaults_->ReadSection(section) : TIniSection({});
+  // A key the user's file lacks is read from the office defaults.
+  const auto read = [&](const QString& key, const QString& def) {
+    return stored.contains(key) ? stored.ReadString(key, def) : office.ReadString(key, def);
+  };
   const int current = target.Count();
   const int count =
-      kopira::ini::parseStoredNumber(stored.ReadString(baseKey + QStringLiteral(".Count"), QString())).value_or(current);
+      kopira::ini::parseStoredNumber(read(baseKey + QStringLiteral(".Count"), QString())).value_or(current);
   // A damaged file can claim any count (2147483647). Items past both the
   // section's entries and the target's own lines could only be empty
   // strings, so the list is bounded by the larger of the two: a list the
   // file really holds is read in full, a claimed count cannot build
   // billions of empty lines.
-  const qsizetype items = std::min<qsizetype>(count, std::max<qsizetype>(current, stored.size()));
+  const qsizetype items = std::min<qsizetype>(count, std::max({qsizetype{current}, stored.size(), office.size()}));
   QStringList lines;
   for (qsizetype i = 0; i < items; ++i) {
     const QString def = i < current ? target.Get(static_cast<int>(i)) : QString();
     const QString key = baseKey + u'.' + QString::number(i);
-    lines << unfenced(stored.ReadString(key, fenced(def, fence_)), fence_);
+    lines << unfenced(read(key, fenced(def, fence_)), fence_);
   }
   target.Clear();
   for (const QString& line : lines) target.Add(line);

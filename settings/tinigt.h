@@ -34,6 +34,12 @@ class TIniGT : public QObject {
   // The resolved path of the backing file.
   QString path() const;
 
+  // A second, read-only file of office defaults: a key the backing file
+  // does not hold is read from it (before the caller's default applies).
+  // Writes never touch it. An empty path turns it off.
+  void setDefaultsPath(const QString& path);
+  QString defaultsPath() const;
+
   QString ReadRawText(const QString& section, const QString& key, const QString& def) const;
   void WriteRawText(const QString& section, const QString& key, const QString& value);
   int ReadNumber(const QString& section, const QString& key, int def) const;
@@ -56,4 +62,5 @@ class TIniGT : public QObject {
   QString fileName_;
   TIniGTFence fence_ = fnNone;
   std::unique_ptr<TIniFile> file_;
+  std::unique_ptr<TIniFile> defaults_;
 };

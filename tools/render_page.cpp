@@ -80,6 +80,7 @@ QStringList renderToFile(TQRReport& report, const RenderOptions& options) {
   if (suffix == u"pdf") {
     PdfDestination pdf(options.output, options.dpi > 0 ? options.dpi : 600);
     report.GeneratePages(pdf);
+    if (pdf.saveError()) throw std::runtime_error(pdf.saveError()->toStdString());
     return elementBoxes(report, pdf);
   }
   throw std::runtime_error("the output must end in .png, .pdf or .emf");

@@ -1,6 +1,7 @@
 #include "report/preview/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace kopira::report {
@@ -20,6 +21,14 @@ QString toQtFilter(const QString& windowsFilter) {
   return out.join(QStringLiteral(";;"));
 }
 
+// The extension named by a Qt filter such as "PDF (*.pdf)".
+QString suffixOf(const QString& qtFilter) {
+  const qsizetype star = qtFilter.indexOf(QStringLiteral("(*."));
+  if (star < 0) return QString();
+  const qsizetype end = qtFilter.indexOf(QRegularExpression(QStringLiteral("[ );]")), star + 3);
+  return qtFilter.mid(star + 3, end < 0 ? -1 : end - star - 3);
+}
+
 class QtFileDialogs : public FileDialogs {
  public:
   QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
@@ -27,6 +36,11 @@ class QtFileDialogs : public FileDialogs {
     QFileDialog dialog(parent, title, QString(), toQtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
+    // A name typed without an extension gets the one of the chosen file type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, defaultExtension](const QString& type) {
+      const QString suffix = suffixOf(type);
+      dialog.setDefaultSuffix(suffix.isEmpty() ? defaultExtension : suffix);
+    });
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                   : QString();
   }

@@ -8,44 +8,6 @@ namespace {
 const QString kNoDefaultPrinter = QStringLiteral("デフォルト プリンタが存在しません");
 const QString kIndexOutOfRange = QStringLiteral("プリンタ番号が範囲を超えています");
 
-QPageSize::PageSizeId pageSizeIdFor(TQRPaperSize size) {
-  switch (size) {
-    case TQRPaperSize::Letter:
-    case TQRPaperSize::LetterSmall:
-    case TQRPaperSize::Note:
-      return QPageSize::Letter;
-    case TQRPaperSize::Tabloid:
-    case TQRPaperSize::qr11X17:
-      return QPageSize::Tabloid;
-    case TQRPaperSize::Ledger: return QPageSize::Ledger;
-    case TQRPaperSize::Legal: return QPageSize::Legal;
-    case TQRPaperSize::Statement: return QPageSize::Statement;
-    case TQRPaperSize::Executive: return QPageSize::Executive;
-    case TQRPaperSize::A3: return QPageSize::A3;
-    case TQRPaperSize::A4:
-    case TQRPaperSize::A4Small:
-      return QPageSize::A4;
-    case TQRPaperSize::A5: return QPageSize::A5;
-    case TQRPaperSize::B4: return QPageSize::JisB4;
-    case TQRPaperSize::B5: return QPageSize::JisB5;
-    case TQRPaperSize::Folio: return QPageSize::Folio;
-    case TQRPaperSize::Quarto: return QPageSize::Quarto;
-    case TQRPaperSize::qr10X14: return QPageSize::Imperial10x14;
-    case TQRPaperSize::Env9: return QPageSize::Envelope9;
-    case TQRPaperSize::Env10: return QPageSize::Comm10E;
-    case TQRPaperSize::Env11: return QPageSize::Envelope11;
-    case TQRPaperSize::Env12: return QPageSize::Envelope12;
-    case TQRPaperSize::Env14: return QPageSize::Envelope14;
-    case TQRPaperSize::CSheet: return QPageSize::AnsiC;
-    case TQRPaperSize::DSheet: return QPageSize::AnsiD;
-    case TQRPaperSize::ESheet: return QPageSize::AnsiE;
-    case TQRPaperSize::Default:
-    case TQRPaperSize::Custom:
-      break;
-  }
-  return QPageSize::Custom;
-}
-
 QPrinter::PaperSource paperSourceFor(TQRBin bin) {
   switch (bin) {
     case TQRBin::First:
@@ -83,13 +45,6 @@ QPrinterInfo selectPrinter(int printerIndex) {
 
 int printerIndexOf(const QString& printerName) {
   return static_cast<int>(QPrinterInfo::availablePrinterNames().indexOf(printerName));
-}
-
-QPageSize pageSizeFor(TQRPaperSize size, double widthNative, double lengthNative) {
-  if (size == TQRPaperSize::Custom)
-    return QPageSize(QSizeF(widthNative / 10, lengthNative / 10), QPageSize::Millimeter, QString(),
-                     QPageSize::ExactMatch);
-  return QPageSize(pageSizeIdFor(size));
 }
 
 bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size) {

@@ -23,9 +23,6 @@ QPrinterInfo selectPrinter(int printerIndex);
 // The index of a printer name in the installed list, -1 when not listed.
 int printerIndexOf(const QString& printerName);
 
-// The sheet asked of a printer for a paper size (B4 is JIS B4).
-QPageSize pageSizeFor(TQRPaperSize size, double widthNative, double lengthNative);
-
 // Whether the printer lists the paper size; Default and Custom always count.
 bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size);
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/message_box.h"
+#include "report/preview/pdf_save.h"
 #include "report/preview/print_run.h"
 #include "report/preview/print_setup.h"
 #include "report/preview/qr_printer.h"
@@ -52,6 +53,10 @@ class PreviewSession : public QObject {
     preview_ = new TQRStandardPreview(previewPrinter_.get());
     connect(preview_, &TQRStandardPreview::Closed, this, &PreviewSession::OnClosed);
     connect(preview_, &TQRStandardPreview::PrintRequested, this, &PreviewSession::OnPrint, Qt::QueuedConnection);
+    preview_->SetReportPdfWriter([this](const QString& path) -> std::optional<QString> {
+      if (!report_.available()) return QStringLiteral("ページを作成中のため保存できません。");
+      return SaveReportPdf(report_, path);
+    });
     previewPrinter_->SetShowingPreview(true);
     preview_->showMaximized();
 

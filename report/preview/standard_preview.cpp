@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "platform/message_box.h"
 #include "report/preview/file_dialogs.h"
+#include "report/preview/pdf_save.h"
 #include "report/preview/toolbar_icons.h"
 #include "report/qr_error.h"
 #include "report/store/qrp_file.h"
@@ -20,8 +22,9 @@
 namespace kopira::report {
 namespace {
 
+// The saved report file, and PDF for reading and printing elsewhere.
 const QString kSaveFilter = QStringLiteral("Pagewright ファイル") + QStringLiteral("(*.") + QStringLiteral("QRP") +
-                            QStringLiteral(")|*.") + QStringLiteral("QRP");
+                            QStringLiteral(")|*.") + QStringLiteral("QRP") + QStringLiteral("|PDF (*.pdf)|*.pdf");
 const QString kLoadFilter = QStringLiteral("Pagewright ファイル") + QStringLiteral(" (*.") + QStringLiteral("QRP") +
                             QStringLiteral(")|*.") + QStringLiteral("QRP");
 
@@ -195,6 +198,17 @@ void TQRStandardPreview::SaveReportClick() {
   if (path.isEmpty() || !printer_ || printer_->status() != ReportDestination::Status::Finished ||
       !printer_->PageStore())
     return;
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == u"pdf") {
+    const std::optional<QString> error = reportPdf_ && !printer_->ReportLoaded() ? reportPdf_(path)
+                                                                               : SavePicturesPdf(*printer_, path);
+    if (error) messageBoxes().plain(*error);
+    return;
+  }
+  if (suffix != u"qrp") {
+    messageBoxes().plain(QStringLiteral("ファイル名の終わりに .QRP（レポート）か .pdf（PDF）を付けてください。"));
+    return;
+  }
   const store::QrpSaveResult result = store::saveQrpFile(*printer_->PageStore(), path);
   if (!result.ok) messageBoxes().plain(result.message);
 }

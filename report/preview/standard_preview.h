@@ -4,6 +4,8 @@
 // preview control and a two-panel status bar.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 #include "report/preview/qr_preview.h"
 
@@ -25,6 +27,12 @@ class TQRStandardPreview : public QMainWindow {
   QAction* Action(const QString& name) const;
   QPushButton* ExitButton() const { return exitButton_; }
   QLabel* StatusPanel(int index) const { return index == 0 ? progressPanel_ : pagePanel_; }
+
+  // Writes the report behind the pages to a PDF file (a message on failure);
+  // without it, or for pages loaded from a file, the pictures are replayed.
+  void SetReportPdfWriter(std::function<std::optional<QString>(const QString&)> writer) {
+    reportPdf_ = std::move(writer);
+  }
 
   // Toolbar actions.
   void ZoomFitClick();
@@ -60,6 +68,7 @@ class TQRStandardPreview : public QMainWindow {
   void ShowPage(int page);
 
   QPointer<TQRPrinter> printer_;
+  std::function<std::optional<QString>(const QString&)> reportPdf_;
   TQRPreview* preview_;
   QPushButton* exitButton_ = nullptr;
   QLabel* progressPanel_ = nullptr;

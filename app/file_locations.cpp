@@ -1,0 +1,64 @@
+#include "app/file_locations.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kopira::file_locations {
+namespace {
+
+bool fromMenu = false;
+
+constexpr char kFolderName[] = "kopira";
+
+// The package puts the program here; a superuser may write there, but the
+// settings of an installed program still belong to the user.
+bool isInstallFolder(const QString& folder) {
+  return QFileInfo(folder).canonicalFilePath() == QFileInfo(QStringLiteral(KOPIRA_INSTALL_BINDIR)).canonicalFilePath();
+}
+
+// The first of the folders that holds the file, or an empty string.
+QString firstExisting(const QStringList& folders, const QString& name) {
+  for (const QString& folder : folders) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo(path).isFile()) return path;
+  }
+  return QString();
+}
+
+// $XDG_CONFIG_DIRS, each with the program's folder name.
+QStringList systemConfigFolders() {
+  QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+  if (!folders.isEmpty()) folders.removeFirst();  // the user's own, $XDG_CONFIG_HOME
+  for (QString& folder : folders) folder = QDir(folder).filePath(QLatin1String(kFolderName));
+  return folders;
+}
+
+// The user's folder under an XDG base folder, created when missing.
+QString userFolder(QStandardPaths::StandardLocation base) {
+  const QString folder = QDir(QStandardPaths::writableLocation(base)).filePath(QLatin1String(kFolderName));
+  QDir().mkpath(folder);
+  return folder;
+}
+
+}  // namespace
+
+void setStartedFromMenu(bool menu) { fromMenu = menu; }
+bool startedFromMenu() { return fromMenu; }
+
+SettingsFiles settingsFiles(const QString& programFile, const QString& iniName) {
+  const QString programFolder = QFileInfo(programFile).absolutePath();
+  const QString beside = QDir(programFolder).filePath(iniName);
+  if (QFileInfo(programFolder).isWritable() && !isInstallFolder(programFolder)) return {beside, QString()};
+  const QString own = QDir(userFolder(QStandardPaths::GenericConfigLocation)).filePath(iniName);
+  return {own, firstExisting(QStringList{programFolder} + systemConfigFolders(), iniName)};
+}
+
+QString dataFolder() {
+  if (!fromMenu) return QStringLiteral(".");
+  const QString folder = userFolder(QStandardPaths::GenericDataLocation);
+  // Where the data folder cannot be made the files stay in the working folder.
+  return QFileInfo(folder).isDir() ? folder : QStringLiteral(".");
+}
+
+}  // namespace kopira::file_locations
