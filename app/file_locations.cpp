@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace kopira::file_locations {
 namespace {
@@ -11,10 +12,13 @@ bool fromMenu = false;
 
 constexpr char kFolderName[] = "kopira";
 
-// The package puts the program here; a superuser may write there, but the
-// settings of an installed program still belong to the user.
+// The package and `cmake --install` put the program here; a superuser may
+// write there, but the settings of an installed program belong to the user.
 bool isInstallFolder(const QString& folder) {
-  return QFileInfo(folder).canonicalFilePath() == QFileInfo(QStringLiteral(KOPIRA_INSTALL_BINDIR)).canonicalFilePath();
+  const QString canonical = QFileInfo(folder).canonicalFilePath();
+  const QStringList installFolders = QStringLiteral(KOPIRA_INSTALL_BINDIRS).split(u':');
+  return std::any_of(installFolders.begin(), installFolders.end(),
+                     [&](const QString& f) { return QFileInfo(f).canonicalFilePath() == canonical; });
 }
 
 // The first of the folders that holds the file, or an empty string.

@@ -23,13 +23,6 @@ void destroy(Form*& form) {
 }
 }  // namespace
 
-void prepareProcess() {
-  // Fonts are laid out at 96 dpi in logical pixels; the desktop's scale
-  // factor (QT_SCALE_FACTOR, the screen's Xft.dpi) then enlarges the whole
-  // window evenly.
-  qputenv("QT_FONT_DPI", "96");
-}
-
 void initialiseApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Kopira"));
   fonts::registerSubstitutions();
@@ -74,7 +67,10 @@ bool takeArguments(int argc, char** argv) {
 
 int run(int argc, char** argv) {
   if (!takeArguments(argc, argv)) return 0;
-  prepareProcess();
+  // The layout's 96-dpi pixels are logical pixels: Qt's high-DPI scaling
+  // turns the desktop's scale factor (QT_SCALE_FACTOR, QT_FONT_DPI, the
+  // screen's Xft.dpi) into an even enlargement of the whole window, with
+  // the logical font DPI kept at 96.
   QApplication app(argc, argv);
   initialiseApplication(app);
   createWindows(app);

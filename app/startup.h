@@ -4,10 +4,6 @@ class QApplication;
 
 namespace kopira::startup {
 
-// Process settings that must precede the application object: layouts are
-// pixels at 96 dpi, enlarged evenly by the desktop's scale factor.
-void prepareProcess();
-
 // Reads the command line: "--version" prints the version (false: end now);
 // the desktop entry's "--desktop" puts the history and notes in the user's
 // data folder. Other arguments are left to Qt.

@@ -1,16 +1,22 @@
 // The preview and printing: ShowPreviewAndWait until the first page is
-// painted, repainting a 400 % page while scrolling, and one A4 form printed
+// painted, repainting a 400 % page while scrolling, saving the one-page
+// land and building form as PDF from its preview, and one A4 form printed
 // at the printer's resolution until its job is submitted (only when a
 // printer is installed, e.g. CUPS_SERVER pointing at the test server).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 
 #include "bench/bench_support.h"
 #include "report/layout_loader.h"
+#include "report/qr_label.h"
+#include "report/preview/file_dialogs.h"
+#include "report/preview/pdf_save.h"
 #include "report/preview/print_run.h"
 #include "report/preview/printer_device.h"
 #include "report/preview/qr_printer.h"
@@ -88,6 +94,32 @@ void BM_PrintA4FormUntilSubmitted(benchmark::State& state) {
   for (auto _ : state) PrintReport(*report, slot);
 }
 BENCHMARK(BM_PrintA4FormUntilSubmitted)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The Save dialog answered with a PDF name.
+class PdfName : public FileDialogs {
+ public:
+  QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return path; }
+  QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+  QString path;
+};
+
+void BM_SaveOnePageFormAsPdfFromPreview(benchmark::State& state) {
+  auto report = landPage();
+  report->memo(QStringLiteral("QRMemo1"))->setLines({QStringLiteral("所在　東京都港区芝公園四丁目"), QStringLiteral("地番　２番８")});
+  TQRPrinter printer(TQRPrinter::Destination::Pictures);
+  report->GeneratePages(printer);
+  TQRStandardPreview preview(&printer);
+  preview.setAttribute(Qt::WA_DeleteOnClose, false);
+  preview.SetReportPdfWriter([&report](const QString& path) { return SaveReportPdf(*report, path); });
+  QTemporaryDir folder;
+  PdfName dialog;
+  dialog.path = folder.filePath(QStringLiteral("form.pdf"));
+  setFileDialogs(&dialog);
+  for (auto _ : state) preview.SaveReportClick();
+  setFileDialogs(nullptr);
+  state.counters["bytes"] = static_cast<double>(QFileInfo(dialog.path).size());
+}
+BENCHMARK(BM_SaveOnePageFormAsPdfFromPreview)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kopira::report

@@ -12,7 +12,6 @@ namespace kopira::bench {
 
 int runProgramBenchmarks(int argc, char** argv) {
   useOffscreenPlatform();
-  startup::prepareProcess();
   QApplication app(argc, argv);
   startup::initialiseApplication(app);
   return runBenchmarks(argc, argv);

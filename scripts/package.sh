@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package kopira_<version>_amd64.deb into the top folder.
-# Uses the build tree in build/ (configured to install into /usr); only the
-# two programs and the desktop files are built, not the tests.
+# Builds the Debian package kopira_<version>_amd64.deb into the top folder,
+# from the build tree in build/: only the two programs and the desktop files
+# are built, not the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$(nproc)" --target kopira kopira-render kopira_desktop_files
 rm -rf build/package
 (cd build && cpack -G DEB -B "$PWD/package" >/dev/null)

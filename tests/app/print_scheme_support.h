@@ -86,13 +86,16 @@ class ClosingPreviewWait : public report::PreviewWait {
     shown.texts = pictureTexts(printer->GetPage(1));
     shown.historyMeanwhile = form_.Memo5->Text();
     shows.push_back(shown);
+    open = &preview;
     if (whileOpen) whileOpen();
+    open = nullptr;
     preview.close();
     loop.Run();
   }
 
-  // What the user does before closing, such as printing.
+  // What the user does before closing, such as printing, in the open preview.
   std::function<void()> whileOpen;
+  report::TQRStandardPreview* open = nullptr;
   std::vector<ShownPreview> shows;
 
  private:

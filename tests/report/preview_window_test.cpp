@@ -175,7 +175,8 @@ TEST(PreviewWindow, SavesAndLoadsReportFiles) {
 
   dialogs.savePath = dir.filePath(QStringLiteral("pages.QRP"));
   preview.SaveReportClick();
-  EXPECT_EQ(dialogs.asked, (QStringList{QStringLiteral("レポート保存"), QStringLiteral("Pagewright ファイル(*.QRP)|*.QRP"),
+  EXPECT_EQ(dialogs.asked, (QStringList{QStringLiteral("レポート保存"),
+                                        QStringLiteral("Pagewright ファイル(*.QRP)|*.QRP|PDF (*.pdf)|*.pdf"),
                                         QStringLiteral("QRP")}));
   ASSERT_TRUE(QFileInfo::exists(dialogs.savePath));
 
@@ -276,6 +277,58 @@ TEST(ProgressForm, ShowsEveryFifthPercentAndCancels) {
   EXPECT_EQ(form.Info()->text(), QStringLiteral("50%  完了"));
   form.CancelButton()->click();
   EXPECT_TRUE(cancelled);
+}
+
+// A PDF is written whole or not at all: a read-only folder, a read-only PDF
+// and a name without extension each get a message, and nothing is written
+// or left behind.
+TEST(PreviewWindow, PdfSaveRefusesWhatItCannotWriteWhole) {
+  MessageBoxRecorder boxes;
+  testing::ScriptedFileDialogs dialogs;
+  QTemporaryDir dir;
+  auto printer = printerWithPages(1, TQRPaperSize::A4);
+  TQRStandardPreview preview(printer.get());
+  preview.setAttribute(Qt::WA_DeleteOnClose, false);
+  const auto contentOf = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+
+  dialogs.savePath = dir.filePath(QStringLiteral("pages.pdf"));
+  preview.SaveReportClick();
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_TRUE(contentOf(dialogs.savePath).startsWith("%PDF-"));
+
+  QDir(dir.path()).mkdir(QStringLiteral("locked"));
+  QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  const QString readOnly = dir.filePath(QStringLiteral("kept.pdf"));
+  {
+    QFile file(readOnly);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old");
+  }
+  QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+  const struct {
+    QString path;
+    QString named;  // what the message names
+  } refused[] = {
+      {dir.filePath(QStringLiteral("locked/pages.pdf")), QStringLiteral("locked")},
+      {readOnly, QStringLiteral("kept.pdf")},
+      {dir.filePath(QStringLiteral("pages")), QStringLiteral(".pdf")},
+  };
+  for (const auto& target : refused) {
+    SCOPED_TRACE(target.path.toStdString());
+    boxes.boxes.clear();
+    dialogs.savePath = target.path;
+    preview.SaveReportClick();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(boxes.boxes[0].text.contains(target.named)) << boxes.boxes[0].text.toStdString();
+  }
+  EXPECT_EQ(contentOf(readOnly), "old");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{QStringLiteral("kept.pdf"), QStringLiteral("pages.pdf")}));
+  EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("locked"))).isEmpty());
+  QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace

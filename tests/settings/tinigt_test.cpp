@@ -176,3 +176,27 @@ TEST_F(TIniGTTest, WritesToAReadOnlyFileRaiseAndReadsStillWork) {
 }
 
 }  // namespace
+
+// Office defaults: a key the user's file lacks is read from the defaults
+// file (lists item by item); the user's keys win; writes go to the user's
+// file only.
+TEST_F(TIniGTTest, OfficeDefaultsFillKeysTheUsersFileLacks) {
+  const QByteArray office = "[memo]\r\nedit1.text=大阪\r\nedit2.text=\"'quoted'\"\r\nmemo.lines.Count=2\r\n"
+                            "memo.lines.0=office 0\r\nmemo.lines.1=office 1\r\n[form]\r\ntop=70\r\n";
+  const QString officeFile = dir.write("office.ini", office);
+  store("[memo]\r\nedit1.text=\r\nmemo.lines.1=own 1\r\n");
+  ini.setDefaultsPath(officeFile);
+
+  EXPECT_EQ(ini.ReadText("memo", "edit1.text", "東京"), "");  // present, empty: the user's
+  EXPECT_EQ(ini.ReadText("memo", "edit2.text", "x"), "'quoted'");  // unquoted once only
+  EXPECT_EQ(ini.ReadText("memo", "edit3.text", "default"), "default");
+  EXPECT_EQ(ini.ReadNumber("FORM", "TOP", 50), 70);
+  TStringList lines;
+  ini.ReadLines("memo", "memo.lines", lines);
+  EXPECT_EQ(lines.lines(), (QStringList{"office 0", "own 1"}));
+
+  ini.WriteNumber("form", "top", 90);
+  EXPECT_EQ(ini.ReadNumber("form", "top", 50), 90);
+  EXPECT_EQ(stored(), "[memo]\r\nedit1.text=\r\nmemo.lines.1=own 1\r\n[form]\r\ntop=90\r\n");
+  EXPECT_EQ(dir.read("office.ini"), office);
+}

@@ -2,10 +2,17 @@
 //   x11_window_tool grab WINDOW-ID FILE.png   saves a screenshot of the window
 //   x11_window_tool close WINDOW-ID           asks the window to close, as a
 //                                             window manager's close button does
+//   x11_window_tool resources TEXT           sets the X resources (as xrdb does),
+//                                             e.g. "Xft.dpi:\t192"
+//   x11_window_tool halved BIG.png SMALL.png  prints the share of pixels (in %)
+//                                             where BIG, shrunk to half its size,
+//                                             differs clearly from SMALL
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <cstdio>
+#include <cstdlib>
 #include <xcb/xcb.h>
 
 namespace {
@@ -43,6 +50,39 @@ int close(WId window) {
   return 0;
 }
 
+int setResources(const QString& text) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11->connection();
+  const QByteArray bytes = text.toUtf8();
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 8,
+                      static_cast<uint32_t>(bytes.size()), bytes.constData());
+  xcb_flush(connection);
+  return 0;
+}
+
+// BIG at half size (2 x 2 pixels averaged) against SMALL, in grey levels.
+int halved(const QString& bigFile, const QString& smallFile) {
+  const QImage big = QImage(bigFile).convertToFormat(QImage::Format_Grayscale8);
+  const QImage small = QImage(smallFile).convertToFormat(QImage::Format_Grayscale8);
+  if (big.isNull() || small.isNull() || big.size() != small.size() * 2) {
+    std::fprintf(stderr, "%s is not twice the size of %s\n", qPrintable(bigFile), qPrintable(smallFile));
+    return 1;
+  }
+  qint64 differing = 0;
+  for (int y = 0; y < small.height(); ++y) {
+    const uchar* top = big.constScanLine(2 * y);
+    const uchar* bottom = big.constScanLine(2 * y + 1);
+    const uchar* row = small.constScanLine(y);
+    for (int x = 0; x < small.width(); ++x) {
+      const int shrunk = (top[2 * x] + top[2 * x + 1] + bottom[2 * x] + bottom[2 * x + 1]) / 4;
+      if (std::abs(shrunk - row[x]) > 96) ++differing;
+    }
+  }
+  std::printf("%.2f\n", 100.0 * static_cast<double>(differing) / (small.width() * small.height()));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +93,8 @@ int main(int argc, char** argv) {
   const WId window = args.size() >= 3 ? args.at(2).toULongLong(&ok, 0) : 0;
   if (ok && args.size() == 4 && args.at(1) == QLatin1String("grab")) return grab(window, args.at(3));
   if (ok && args.size() == 3 && args.at(1) == QLatin1String("close")) return close(window);
-  std::fprintf(stderr, "usage: x11_window_tool grab WINDOW-ID FILE.png | close WINDOW-ID\n");
+  if (args.size() == 3 && args.at(1) == QLatin1String("resources")) return setResources(args.at(2));
+  if (args.size() == 4 && args.at(1) == QLatin1String("halved")) return halved(args.at(2), args.at(3));
+  std::fprintf(stderr, "usage: x11_window_tool grab WINDOW-ID FILE.png | close WINDOW-ID | resources TEXT | halved BIG.png SMALL.png\n");
   return 2;
 }
