@@ -21,6 +21,13 @@ bool isInstallFolder(const QString& folder) {
                      [&](const QString& f) { return QFileInfo(f).canonicalFilePath() == canonical; });
 }
 
+// As the settings file's writer judges it: the superuser passes access(2)
+// for any folder, so the owner's write bit counts too.
+bool writable(const QString& folder) {
+  const QFileInfo info(folder);
+  return info.isWritable() && info.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
 // The first of the folders that holds the file, or an empty string.
 QString firstExisting(const QStringList& folders, const QString& name) {
   for (const QString& folder : folders) {
@@ -53,7 +60,7 @@ bool startedFromMenu() { return fromMenu; }
 SettingsFiles settingsFiles(const QString& programFile, const QString& iniName) {
   const QString programFolder = QFileInfo(programFile).absolutePath();
   const QString beside = QDir(programFolder).filePath(iniName);
-  if (QFileInfo(programFolder).isWritable() && !isInstallFolder(programFolder)) return {beside, QString()};
+  if (writable(programFolder) && !isInstallFolder(programFolder)) return {beside, QString()};
   const QString own = QDir(userFolder(QStandardPaths::GenericConfigLocation)).filePath(iniName);
   return {own, firstExisting(QStringList{programFolder} + systemConfigFolders(), iniName)};
 }

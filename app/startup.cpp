@@ -25,6 +25,8 @@ void destroy(Form*& form) {
 
 void initialiseApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Kopira"));
+  // Ties the windows to the menu entry (its icon and name on the task bar).
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.kopira.Kopira"));
   fonts::registerSubstitutions();
   app.setQuitOnLastWindowClosed(false);
 }
