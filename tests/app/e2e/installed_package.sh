@@ -19,7 +19,7 @@ app_id=example.kopira.Kopira
 
 work=$(mktemp -d)
 chmod 755 "$work"
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "$pid" 2>/dev/null || true; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 
 # --- the package and what it holds ---------------------------------------
 (cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack failed"
