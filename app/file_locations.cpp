@@ -55,7 +55,6 @@ QString userFolder(QStandardPaths::StandardLocation base) {
 }  // namespace
 
 void setStartedFromMenu(bool menu) { fromMenu = menu; }
-bool startedFromMenu() { return fromMenu; }
 
 SettingsFiles settingsFiles(const QString& programFile, const QString& iniName) {
   const QString programFolder = QFileInfo(programFile).absolutePath();

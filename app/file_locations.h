@@ -17,8 +17,8 @@ namespace kopira::file_locations {
 // The argument the desktop entry adds to the command line.
 inline constexpr char kStartedFromMenuFlag[] = "--desktop";
 
+// Set from the command line before the main window is created.
 void setStartedFromMenu(bool fromMenu);
-bool startedFromMenu();
 
 struct SettingsFiles {
   QString file;            // the file read and written

@@ -93,7 +93,6 @@ void TIniGT::setDefaultsPath(const QString& path) {
   defaults_ = path.isEmpty() ? nullptr : std::make_unique<TIniFile>(path);
 }
 
-QString TIniGT::defaultsPath() const { return defaults_ ? defaults_->FileName() : QString(); }
 
 QString TIniGT::ReadRawText(const QString& section, const QString& key, const QString& def) const {
   if (defaults_ && !file_->ReadSection(section).contains(key)) return defaults_->ReadString(section, key, def);

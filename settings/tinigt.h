@@ -38,7 +38,6 @@ class TIniGT : public QObject {
   // does not hold is read from it (before the caller's default applies).
   // Writes never touch it. An empty path turns it off.
   void setDefaultsPath(const QString& path);
-  QString defaultsPath() const;
 
   QString ReadRawText(const QString& section, const QString& key, const QString& def) const;
   void WriteRawText(const QString& section, const QString& key, const QString& value);
