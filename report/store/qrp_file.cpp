@@ -1,10 +1,11 @@
 #include "report/store/qrp_file.h"
 
+#include "platform/file_replace.h"
 #include "report/store/emf_header.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <limits>
 
 namespace kopira::store {
@@ -74,11 +75,6 @@ std::optional<QString> checkRecords(const SpillBuffer& bytes, qint64 headerSize,
   return std::nullopt;
 }
 
-bool isReadOnly(const QFileInfo& target) {
-  // WriteUser is left out: for root it is always set.
-  constexpr QFileDevice::Permissions kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  return !target.isWritable() || !(target.permissions() & kAnyWrite);
-}
 
 }  // namespace
 
@@ -114,16 +110,13 @@ QrpLoadResult loadQrpFile(const QString& path) {
 
 QrpSaveResult saveQrpFile(const PageStore& store, const QString& path) {
   if (!store.isComplete() || store.count() == 0) return {false, saveFailure(QStringLiteral("ページの作成が終わっていません。"))};
-  const QFileInfo target(path);
-  if (target.exists() && !target.isFile()) return {false, saveFailure(QStringLiteral("同じ名前のフォルダがあります。"))};
-  if (target.exists() && isReadOnly(target)) return {false, saveFailure(QStringLiteral("ファイルは読み取り専用です。"))};
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {false, saveFailure(QStringLiteral("ファイルを作成できません。"))};
-  if (!store.writeTo(file)) {
-    file.cancelWriting();
-    return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
-  }
-  if (!file.commit()) return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
+  // The whole file is made in memory and then replaces the old one, so a
+  // failed save never leaves a half-written report.
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  if (!store.writeTo(bytes)) return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
+  if (const std::optional<file_replace::Failure> failure = file_replace::replace(path, bytes.data()))
+    return {false, saveFailure(file_replace::reason(*failure) + u'。')};
   return {true, {}};
 }
 
