@@ -112,6 +112,7 @@ void TForm1::buildCompanyGroup() {
   Panel1->setMinimumWidth(5);
   Memo3 = makeMemo(Panel1, "Memo3", {4, 1, 0, 186}, ControlFont::F3, true, Scroll::Vertical);
   Memo3->Lines().Add(QString());
+  Memo3->document()->setModified(false);  // a starting text is no edit of the user's
   kopira::anchorToAllSides(Memo3);
   Splitter1 = new TSplitter(Memo2, Panel1, 10, 10);
   Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -129,6 +130,7 @@ void TForm1::buildRealEstateGroup() {
   Panel2->setMinimumWidth(5);
   Memo4 = makeMemo(Panel2, "Memo4", {4, 1, 0, 240}, ControlFont::F3, true, Scroll::Vertical);
   for (const char* line : {"M", "e", "m", "o", "4"}) Memo4->Lines().Add(QLatin1String(line));
+  Memo4->document()->setModified(false);
   kopira::anchorToAllSides(Memo4);
   Splitter2 = new TSplitter(Memo1, Panel2, 10, 10);
   Splitter2->setObjectName(QStringLiteral("Splitter2"));

@@ -2,6 +2,9 @@
 // reaches the preview: each input in its element, nothing of an earlier
 // request, the date stamp, the re-broken owner lines, the history after the
 // preview.
+#include <QFile>
+
+#include "platform/cp932.h"
 #include "print_scheme_support.h"
 
 namespace kopira::printtest {
@@ -222,6 +225,22 @@ TEST_F(FillIns, HistoryGetsCompanyThenRealEstateAfterThePreviewClosed) {
   form->BitBtn3->click();
   EXPECT_EQ(form->Memo5->Text(),
             QStringLiteral("株式会社甲\r\n東京都千代田区\r\n\r\n株式会社甲\r\n東京都千代田区\r\n\r\n"));
+}
+
+// The program closed while a preview is open (window close or a signal)
+// records that print's blocks before the history is saved, and only once.
+TEST_F(FillIns, ClosingTheProgramDuringThePreviewRecordsTheBlocksFirst) {
+  form->Memo2->setText(QStringLiteral("株式会社甲"));
+  form->Memo1->setText(QStringLiteral("土地"));
+  wait->whileOpen = [this] { form->close(); };
+  for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
+    form->Memo5->setText(QString());
+    button->click();
+    QFile saved(QDir(folder.path()).filePath(QStringLiteral("kopiralog.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), cp932::encode(QStringLiteral("株式会社甲\r\n土地\r\n")).value());
+    EXPECT_EQ(form->Memo5->Text(), QStringLiteral("株式会社甲\r\n土地\r\n")) << button->text().toStdString();
+  }
 }
 
 TEST_F(FillIns, ASecondPressWhileThePreviewIsOpenChangesNothing) {
