@@ -67,6 +67,8 @@ class TMemo : public QPlainTextEdit {
 
  private:
   void settleGeometry() const;
+  // A key event whose text may enter the box.
+  void handleKey(QKeyEvent* event);
   void typeText(const QString& text);
 
   TMemoLines lines_{*this};

@@ -222,6 +222,26 @@ TEST_F(MainWindow, ClearEmptiesOnlyTheCompanyAndRealEstateBlocks) {
   EXPECT_EQ(form->Edit1->text(), QStringLiteral("東京"));
 }
 
+// A character without a CP932 form arriving whole in one key event (a
+// surrogate pair), plain or with the modifiers AltGr may bring, enters no
+// multi-line box; the next ordinary key still does.
+TEST_F(MainWindow, KeyEventsWithoutACp932FormEnterNoMultiLineBox) {
+  for (TMemo* memo : {form->Memo2, form->Memo1, form->Memo3, form->Memo4, form->Memo6, form->Memo5, form->Memo7}) {
+    const QString before = memo->Text();
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::ControlModifier | Qt::AltModifier,
+                                                  Qt::KeyboardModifiers(Qt::GroupSwitchModifier)}) {
+      for (const QString& text : {QStringLiteral("\U0001F600"), QStringLiteral("\U00020BB7")}) {
+        QKeyEvent press(QEvent::KeyPress, 0, modifiers, text);
+        QApplication::sendEvent(memo, &press);
+      }
+    }
+    EXPECT_EQ(memo->Text(), before) << memo->objectName().toStdString();
+    memo->moveCursor(QTextCursor::End);
+    pressKey(memo, Qt::Key_A, QStringLiteral("\u301C"));
+    EXPECT_EQ(memo->Text(), before + QStringLiteral("\uFF5E")) << memo->objectName().toStdString();
+  }
+}
+
 TEST_F(MainWindow, AboutShowsTwoLinesOfContactDetails) {
   kopira::MessageBoxRecorder recorder;
   form->BitBtn5->click();
