@@ -2,7 +2,7 @@
 # offers the steps a user takes. Source it with the script's arguments; the
 # script sets `tool` to the x11_window_tool before closing a window.
 if [ -z "${KOPIRA_E2E_IN_XVFB:-}" ]; then
-  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "${KOPIRA_E2E_XVFB_ARGS:-} -screen 0 1280x1024x24" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 
