@@ -4,6 +4,7 @@
 // preview.
 #include <QFile>
 
+#include "forms/tform5.h"
 #include "platform/cp932.h"
 #include "print_scheme_support.h"
 
@@ -232,6 +233,9 @@ TEST_F(FillIns, HistoryGetsCompanyThenRealEstateAfterThePreviewClosed) {
 TEST_F(FillIns, ClosingTheProgramDuringThePreviewRecordsTheBlocksFirst) {
   form->Memo2->setText(QStringLiteral("株式会社甲"));
   form->Memo1->setText(QStringLiteral("土地"));
+  // The close stores the request dialog's fields too.
+  Form5 = new TForm5;
+  const std::unique_ptr<TForm5> dialog(Form5);
   wait->whileOpen = [this] { form->close(); };
   for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
     form->Memo5->setText(QString());
@@ -241,6 +245,7 @@ TEST_F(FillIns, ClosingTheProgramDuringThePreviewRecordsTheBlocksFirst) {
     EXPECT_EQ(saved.readAll(), cp932::encode(QStringLiteral("株式会社甲\r\n土地\r\n")).value());
     EXPECT_EQ(form->Memo5->Text(), QStringLiteral("株式会社甲\r\n土地\r\n")) << button->text().toStdString();
   }
+  Form5 = nullptr;
 }
 
 TEST_F(FillIns, ASecondPressWhileThePreviewIsOpenChangesNothing) {
