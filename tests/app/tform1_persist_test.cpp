@@ -93,6 +93,12 @@ TEST_F(KeptBetweenRuns, FirstStartShowsEveryDefaultAndAsksForBothNoteFiles) {
   EXPECT_EQ(form->Memo4->Text(), u"M\r\ne\r\nm\r\no\r\n4\r\n"_s);
   EXPECT_EQ(form->Memo3->Text(), u"\r\n"_s);
   EXPECT_EQ(dialog->Edit1->text(), u"千代田区長"_s);
+
+  // The panes' starting texts are no edit of the user's: no note file yet.
+  show();
+  close();
+  EXPECT_FALSE(QFileInfo::exists(folder.path(u"memo2.txt"_s)));
+  EXPECT_FALSE(QFileInfo::exists(folder.path(u"memo3.txt"_s)));
 }
 
 TEST_F(KeptBetweenRuns, StartReadsTheStoredInputsAndTheCrossedNoteFiles) {
