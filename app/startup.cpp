@@ -3,10 +3,10 @@
 #include <QApplication>
 
 #include "app/tform1.h"
+#include "app/tform5.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
-#include "forms/tform5.h"
 #include "forms/tform6.h"
 #include "platform/fonts.h"
 
