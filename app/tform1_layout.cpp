@@ -166,8 +166,12 @@ void TForm1::buildButtons() {
   BitBtn8 = makePictureButton(this, "BitBtn8", {663, 598, 37, 38}, kopira::pictures::redCross());
 }
 
+// Every control that can hold the focus, in the window's tab order, parents'
+// order first: the boxes and buttons the mouse reaches but Tab skips sit in
+// it too, so Tab and Shift+Tab from them go on to their neighbours.
 void TForm1::setTabOrder() {
-  const QList<QWidget*> order{Memo3, Memo4, Memo6, Edit1, Edit2, Edit3, Edit4, Edit5,
-                              Edit6, Edit7, Edit8, Memo5, BitBtn6, BitBtn7, BitBtn8};
+  const QList<QWidget*> order{BitBtn5, Memo2,   Memo3,   Memo1,   Memo4, Memo6, Edit1,   Edit2,
+                              Edit3,   Edit4,   BitBtn4, BitBtn3, BitBtn2, BitBtn1, Edit5, Edit6,
+                              Edit7,   Edit8,   Memo5,   BitBtn6, BitBtn7, BitBtn8};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
