@@ -2,6 +2,7 @@
 
 #include "app/anchor.h"
 #include "app/control_fonts.h"
+#include "app/outer_bounds.h"
 #include "app/pictures.h"
 #include "app/tform1.h"
 
@@ -82,9 +83,7 @@ void TForm1::buildWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(kopira::windowFont());
-  setMinimumSize(510, 530);
-  setMaximumSize(770, 700);
-  resize(770, 700);
+  new kopira::OuterBounds(this, {770, 700}, {510, 530}, {770, 700});
   move(50, 50);
 
   Label1 = makeLabel(this, "Label1", QStringLiteral("弁護士登録番号"), {508, 535, 84, 12});
