@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/input_method.h"
 #include "app/tform1.h"
 #include "app/tform5.h"
 #include "forms/tform2.h"
@@ -30,6 +31,7 @@ void initialiseApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Kopira"));
   fonts::registerSubstitutions();
   app.setQuitOnLastWindowClosed(false);
+  new CompositionGuard(&app);
 }
 
 void createWindows(QApplication& app) {

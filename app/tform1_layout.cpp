@@ -2,6 +2,7 @@
 
 #include "app/anchor.h"
 #include "app/control_fonts.h"
+#include "app/input_method.h"
 #include "app/outer_bounds.h"
 #include "app/pictures.h"
 #include "app/tform1.h"
@@ -51,8 +52,7 @@ TEdit* makeEdit(QWidget* parent, const char* name, QRect bounds, ControlFont fon
   edit->setObjectName(QLatin1String(name));
   edit->setGeometry(bounds);
   kopira::applyControlFont(edit, font);
-  // Input method off: the box asks for direct Latin input when focused.
-  if (ime == Ime::Off) edit->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+  if (ime == Ime::Off) kopira::switchInputMethodOff(edit);
   return edit;
 }
 

@@ -1,12 +1,14 @@
-// The main window: its frame, focus order, folded note panes, the
-// office-address limit, activation, the clear and about buttons.
+// The main window: its frame, focus order, input method, folded note panes,
+// the office-address limit, activation, the clear and about buttons.
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "app/input_method.h"
 #include "app/tform1.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"
@@ -123,6 +125,42 @@ TEST_F(MainWindow, TabOrderBothWaysFromEveryControl) {
                               {"BitBtn7", "BitBtn8", "BitBtn6"},
                               {"BitBtn8", "Memo3", "BitBtn7"}};
   for (const Step& step : arrowsShown) check(step);
+}
+
+// The input method's events as ibus delivers them. Qt commits a composition
+// cut short by a click into its own box; the input method's own commit of
+// the same text, arriving in the box clicked, is dropped. A box with the
+// input method off takes no composed text at all.
+TEST_F(MainWindow, InputMethodTextStaysWhereItWasTyped) {
+  kopira::CompositionGuard guard(nullptr);
+  showAndActivate(form.get());
+  const auto composed = [](QWidget* box, const QString& preedit, const QString& commit) {
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(box, &event);
+  };
+  form->Memo6->setText(QStringLiteral("東京"));
+  form->Memo6->setFocus();
+  form->Memo6->moveCursor(QTextCursor::End);
+  composed(form->Memo6, QStringLiteral("あいう"), {});
+  composed(form->Memo6, {}, QStringLiteral("あいう"));  // Qt, as the focus leaves
+  form->Edit3->setFocus();
+  composed(form->Edit3, {}, QStringLiteral("あいう"));  // the input method's reset
+  EXPECT_EQ(form->Memo6->Text(), QStringLiteral("東京あいう"));
+  EXPECT_EQ(form->Edit3->text(), QStringLiteral("東京法務局"));
+  composed(form->Edit3, QStringLiteral("あいう"), {});
+  composed(form->Edit3, {}, QStringLiteral("あいう"));  // typed again: the user's own
+  EXPECT_EQ(form->Edit3->text(), QStringLiteral("東京法務局あいう"));
+
+  for (QWidget* box : {static_cast<QWidget*>(form->Edit3), static_cast<QWidget*>(form->Edit6)}) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(box, &query);
+    EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), box != form->Edit6) << box->objectName().toStdString();
+  }
+  const QString url = form->Edit6->text();
+  form->Edit6->setFocus();
+  composed(form->Edit6, {}, QStringLiteral("あ"));
+  EXPECT_EQ(form->Edit6->text(), url);
 }
 
 TEST_F(MainWindow, DraggingASplitterOpensTheNotePaneAndRewrapsTheBlock) {
