@@ -7,9 +7,9 @@
 namespace kopira {
 namespace {
 
-// The input method answers a reset within milliseconds; a commit after this
-// long is the user's own.
-constexpr qint64 kEchoWindowMs = 1000;
+// The input method answers a reset within milliseconds, even on a busy
+// machine well within this; a commit after it is the user's own.
+constexpr qint64 kEchoWindowMs = 3000;
 
 // Answers the input method's question for a box as "takes no composed
 // text" (a line edit would say it does, whatever its attribute says) and
