@@ -2,11 +2,12 @@
 
 #include <QApplication>
 
+#include "app/input_method.h"
 #include "app/tform1.h"
+#include "app/tform5.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
-#include "forms/tform5.h"
 #include "forms/tform6.h"
 #include "platform/fonts.h"
 
@@ -30,6 +31,7 @@ void initialiseApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Kopira"));
   fonts::registerSubstitutions();
   app.setQuitOnLastWindowClosed(false);
+  new CompositionGuard(&app);
 }
 
 void createWindows(QApplication& app) {

@@ -6,7 +6,7 @@
 #include "app/termination_signals.h"
 #include "app/text_pane.h"
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 
 using kopira::MemoPane;
 

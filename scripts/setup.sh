@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xdotool x11-utils xauth libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  openbox ibus ibus-mozc dbus-daemon libglib2.0-bin dconf-gsettings-backend
 )
 
 missing=()

@@ -294,8 +294,21 @@ void EmfRecorder::textOut(int x, int y, TextAlign align, const QString& text) {
 
 QSize EmfRecorder::textExtent(const QString& text) { return report::textExtent(qfont_, text); }
 
+// Puts the device context's own objects back and deletes every object the
+// page created, so a reader ends with no objects left over.
+void EmfRecorder::releaseObjects() {
+  constexpr uint32_t kDefaults[] = {emf::kBlackPen, emf::kWhiteBrush, emf::kSystemFont};
+  for (const Slot slot : {Slot::Pen, Slot::Brush, Slot::Font}) {
+    const uint32_t current = selected_[static_cast<int>(slot)];
+    if (current != 0 && !(current & emf::kStockFlag)) select(slot, kDefaults[static_cast<int>(slot)]);
+  }
+  for (const Object& o : objects_) simpleRecord(emf::kDeleteObject, o.handle);
+  objects_.clear();
+}
+
 QByteArray EmfRecorder::finish() {
   if (finished()) return picture_;
+  releaseObjects();
   const uint32_t records = records_ + 2;  // with the header and the end record
   const auto total = static_cast<uint32_t>(emf::kHeaderSize + body_.size() + emf::kEofSize);
   emf::ByteWriter w;

@@ -59,6 +59,7 @@ class EmfRecorder final : public DrawSurface {
   void boxRecord(uint32_t type, int left, int top, int right, int bottom);
   void shapeRecord(uint32_t type, int left, int top, int right, int bottom, bool outlined);
   void addBounds(int left, int top, int right, int bottom);
+  void releaseObjects();
   bool finished() const { return !picture_.isEmpty(); }
 
   QSize page_;

@@ -1,6 +1,7 @@
 #include "report/store/qrp_file.h"
 
 #include "platform/file_replace.h"
+#include "report/emf/emf_player.h"
 #include "report/store/emf_header.h"
 
 #include <QBuffer>
@@ -32,17 +33,18 @@ QrpLoadResult unreadable(const QString& reason) {
 const QString kTruncated = QStringLiteral("ファイルが途中で切れています。");
 const QString kBadOffset = QStringLiteral("ページの位置が不正です。");
 
-// Checks one record's payload: an EMF picture, expanded first if compressed.
-bool pictureIsValid(const SpillBuffer& bytes, qint64 from, qint64 length, bool compressed) {
-  if (!compressed) {
-    const std::optional<QByteArray> head = bytes.read(from, std::min<qint64>(length, kEmfHeaderMinSize));
-    if (!head) return false;
-    return readEmfHeader(*head, length).has_value();
-  }
-  const std::optional<QByteArray> payload = bytes.read(from, length);
-  if (!payload) return false;
-  const std::optional<QByteArray> picture = qrp::expandPicture(*payload, kMaxPictureSize);
-  return picture && readEmfHeader(*picture);
+// Checks one record's payload: an EMF picture, expanded first if compressed,
+// whose records run up to its end record, so that the preview can draw it.
+std::optional<QString> checkPicture(const SpillBuffer& bytes, qint64 from, qint64 length, bool compressed,
+                                    uint32_t number) {
+  const QString notEmf = compressed ? QStringLiteral("圧縮されたページが壊れています。")
+                                    : QStringLiteral("ページが EMF 形式ではありません。");
+  std::optional<QByteArray> picture = bytes.read(from, length);
+  if (picture && compressed) picture = qrp::expandPicture(*picture, kMaxPictureSize);
+  if (!picture || !readEmfHeader(*picture)) return notEmf;
+  if (!report::EmfPlayer(*std::move(picture)).isValid())
+    return QStringLiteral("%1 ページ目の図形データが壊れています。").arg(number);
+  return std::nullopt;
 }
 
 // Walks the records from the header on; returns the error text or nothing.
@@ -65,9 +67,7 @@ std::optional<QString> checkRecords(const SpillBuffer& bytes, qint64 headerSize,
     if (!back || qrp::getU32(*back, 0) != at) return kBadOffset;
     const qint64 length = next - at - qrp::kRecordOverhead;
     if (length > kMaxPictureSize) return QStringLiteral("ページが大きすぎます。");
-    if (!pictureIsValid(bytes, at + qrp::kRecordPrefix, length, header.compressed))
-      return header.compressed ? QStringLiteral("圧縮されたページが壊れています。")
-                               : QStringLiteral("ページが EMF 形式ではありません。");
+    if (auto damage = checkPicture(bytes, at + qrp::kRecordPrefix, length, header.compressed, number)) return damage;
     starts.push_back(at);
     at = next;
   }

@@ -114,6 +114,13 @@ TEST(WebShortcuts, WhatTheDesktopIsAskedToOpen) {
   QTemporaryDir dir;
   EXPECT_EQ(kopira::desktopUrlFor(dir.path()), QUrl::fromLocalFile(dir.path()));
   EXPECT_TRUE(kopira::desktopUrlFor(QString()).isEmpty());
+  // The opener must never take a text for one of its options.
+  for (const QString& option : {u"--help"_s, u"-x"_s, u"-"_s}) {
+    const QUrl url = kopira::desktopUrlFor(option);
+    EXPECT_EQ(url.toEncoded(), "./" + option.toUtf8());
+    EXPECT_TRUE(url.scheme().isEmpty());
+  }
+  EXPECT_EQ(kopira::desktopUrlFor(u"www.example.jp/-x"_s).toString(), u"www.example.jp/-x"_s);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 // preview.
 #include <QFile>
 
-#include "forms/tform5.h"
+#include "app/tform5.h"
 #include "platform/cp932.h"
 #include "print_scheme_support.h"
 

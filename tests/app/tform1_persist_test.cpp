@@ -12,7 +12,7 @@
 
 #include "app/mail_and_hp.h"
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 #include "platform/cp932.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"

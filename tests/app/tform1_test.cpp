@@ -1,12 +1,14 @@
-// The main window: its frame, focus order, folded note panes, the
-// office-address limit, activation, the clear and about buttons.
+// The main window: its frame, focus order, input method, folded note panes,
+// the office-address limit, activation, the clear and about buttons.
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "app/input_method.h"
 #include "app/tform1.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"
@@ -85,25 +87,80 @@ TEST_F(MainWindow, ControlsUseTheirFaceAndColour) {
   EXPECT_EQ(form->Memo3->font().pixelSize(), 12);
 }
 
-TEST_F(MainWindow, TabVisitsTheInputsInOrderAndSkipsBlocksAndPrintButtons) {
+// Tab and Shift+Tab from every control that can hold the focus. Tab never
+// lands on the two blocks, the print buttons or the portrait button, but
+// from them (where the mouse put the focus) it goes on to their neighbours.
+TEST_F(MainWindow, TabOrderBothWaysFromEveryControl) {
   showAndActivate(form.get());
-  auto tabRound = [&] {
-    QStringList visited;
-    form->Memo3->setFocus();
-    for (int i = 0; i < 20; ++i) {
-      QWidget* focused = QApplication::focusWidget();
-      visited << focused->objectName();
-      pressKey(focused, Qt::Key_Tab, QStringLiteral("\t"));
-      if (QApplication::focusWidget() == form->Memo3) break;
-    }
-    return visited;
+  struct Step {
+    const char* from;
+    const char* tab;
+    const char* backTab;
   };
-  const QStringList inputs{"Memo3", "Memo4", "Memo6", "Edit1", "Edit2", "Edit3", "Edit4",
-                           "Edit5", "Edit6", "Edit7", "Edit8", "Memo5"};
-  EXPECT_EQ(tabRound(), inputs + QStringList{"BitBtn8"});
+  const auto check = [&](const Step& step) {
+    auto* from = form->findChild<QWidget*>(QLatin1String(step.from));
+    for (const bool forward : {true, false}) {
+      from->setFocus();
+      ASSERT_EQ(QApplication::focusWidget(), from) << step.from;
+      QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                      forward ? Qt::NoModifier : Qt::ShiftModifier);
+      QApplication::sendEvent(from, &press);
+      EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), forward ? step.tab : step.backTab)
+          << (forward ? "Tab" : "Shift+Tab") << " from " << step.from;
+    }
+  };
+  const Step arrowsHidden[] = {
+      {"BitBtn5", "Memo3", "BitBtn8"}, {"Memo2", "Memo3", "BitBtn8"}, {"Memo3", "Memo4", "BitBtn8"},
+      {"Memo1", "Memo4", "Memo3"},     {"Memo4", "Memo6", "Memo3"},   {"Memo6", "Edit1", "Memo4"},
+      {"Edit1", "Edit2", "Memo6"},     {"Edit2", "Edit3", "Edit1"},   {"Edit3", "Edit4", "Edit2"},
+      {"Edit4", "Edit5", "Edit3"},     {"BitBtn4", "Edit5", "Edit4"}, {"BitBtn3", "Edit5", "Edit4"},
+      {"BitBtn2", "Edit5", "Edit4"},   {"BitBtn1", "Edit5", "Edit4"}, {"Edit5", "Edit6", "Edit4"},
+      {"Edit6", "Edit7", "Edit5"},     {"Edit7", "Edit8", "Edit6"},   {"Edit8", "Memo5", "Edit7"},
+      {"Memo5", "BitBtn8", "Edit8"},   {"BitBtn8", "Memo3", "Memo5"}};
+  for (const Step& step : arrowsHidden) check(step);
   form->BitBtn6->show();
   form->BitBtn7->show();
-  EXPECT_EQ(tabRound(), (inputs + QStringList{"BitBtn6", "BitBtn7", "BitBtn8"}));
+  const Step arrowsShown[] = {{"Memo5", "BitBtn6", "Edit8"},
+                              {"BitBtn6", "BitBtn7", "Memo5"},
+                              {"BitBtn7", "BitBtn8", "BitBtn6"},
+                              {"BitBtn8", "Memo3", "BitBtn7"}};
+  for (const Step& step : arrowsShown) check(step);
+}
+
+// The input method's events as ibus delivers them. Qt commits a composition
+// cut short by a click into its own box; the input method's own commit of
+// the same text, arriving in the box clicked, is dropped. A box with the
+// input method off takes no composed text at all.
+TEST_F(MainWindow, InputMethodTextStaysWhereItWasTyped) {
+  kopira::CompositionGuard guard(nullptr);
+  showAndActivate(form.get());
+  const auto composed = [](QWidget* box, const QString& preedit, const QString& commit) {
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(box, &event);
+  };
+  form->Memo6->setText(QStringLiteral("東京"));
+  form->Memo6->setFocus();
+  form->Memo6->moveCursor(QTextCursor::End);
+  composed(form->Memo6, QStringLiteral("あいう"), {});
+  composed(form->Memo6, {}, QStringLiteral("あいう"));  // Qt, as the focus leaves
+  form->Edit3->setFocus();
+  composed(form->Edit3, {}, QStringLiteral("あいう"));  // the input method's reset
+  EXPECT_EQ(form->Memo6->Text(), QStringLiteral("東京あいう"));
+  EXPECT_EQ(form->Edit3->text(), QStringLiteral("東京法務局"));
+  composed(form->Edit3, QStringLiteral("あいう"), {});
+  composed(form->Edit3, {}, QStringLiteral("あいう"));  // typed again: the user's own
+  EXPECT_EQ(form->Edit3->text(), QStringLiteral("東京法務局あいう"));
+
+  for (QWidget* box : {static_cast<QWidget*>(form->Edit3), static_cast<QWidget*>(form->Edit6)}) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(box, &query);
+    EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), box != form->Edit6) << box->objectName().toStdString();
+  }
+  const QString url = form->Edit6->text();
+  form->Edit6->setFocus();
+  composed(form->Edit6, {}, QStringLiteral("あ"));
+  EXPECT_EQ(form->Edit6->text(), url);
 }
 
 TEST_F(MainWindow, DraggingASplitterOpensTheNotePaneAndRewrapsTheBlock) {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 #include "forms/tform6.h"
 #include "platform/clock.h"
 #include "platform/era_date.h"
