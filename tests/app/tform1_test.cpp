@@ -171,6 +171,30 @@ TEST_F(MainWindow, EnterOnTheFourthLineGivesAFifthRowThatHoldsNoText) {
   EXPECT_EQ(form->Memo6->Lines().Count(), 4);
 }
 
+TEST_F(MainWindow, RowsLieACharacterHeightApartSoTheOfficeBoxShowsFive) {
+  showAndActivate(form.get());
+  // A stored address arrives line by line and leaves the caret on the fifth row.
+  form->Memo6->setText(QString());
+  for (const char* line : {"1", "2", "3", "4"}) form->Memo6->Lines().Add(QLatin1String(line));
+  QApplication::processEvents();
+  const QRect view = form->Memo6->viewport()->rect();
+  QTextCursor row(form->Memo6->document());
+  for (int i = 0; i < 5; ++i) {
+    const QRect caret = form->Memo6->cursorRect(row);
+    EXPECT_TRUE(view.contains(caret)) << "row " << i << " at " << caret.top() << " in a view of " << view.height();
+    row.movePosition(QTextCursor::NextBlock);
+  }
+  // Pitch: 15 px for F2, 12 px for F3.
+  for (TMemo* memo : {form->Memo6, form->Memo3}) {
+    memo->setText(QStringLiteral("a\nb"));
+    QTextCursor second(memo->document());
+    second.movePosition(QTextCursor::NextBlock);
+    EXPECT_EQ(memo->cursorRect(second).top() - memo->cursorRect(QTextCursor(memo->document())).top(),
+              memo->font().pixelSize())
+        << memo->objectName().toStdString();
+  }
+}
+
 TEST_F(MainWindow, EnterIsRefusedWhileTheOfficeAddressHoldsMoreThanFourLines) {
   QChar enter = QLatin1Char('\r');
   form->Memo6->blockSignals(true);  // a state only reachable mid-edit
