@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPointF>
 #include <algorithm>
+#include <optional>
 
 #include "platform/face_advances.h"
 #include "platform/fonts.h"
@@ -15,6 +16,22 @@ namespace {
 // Number of UTF-16 units of the character starting at i: 2 for a surrogate pair.
 qsizetype unitLength(const QString& text, qsizetype i) {
   return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
+using Advances = QHash<char32_t, int>;
+
+// The advances already measured in the named face of a font at its 96-dpi
+// height. A page measures the same few characters of the same few fonts
+// thousands of times and shaping one afresh is slow, so they are kept per
+// font and character.
+Advances& rememberedAdvances(const FontSpec& layoutFont) {
+  thread_local QHash<QString, Advances> remembered;
+  if (remembered.size() > 64) remembered.clear();  // stays small whatever the pages hold
+  return remembered[QStringLiteral("%1/%2/%3%4")
+                        .arg(layoutFont.face)
+                        .arg(layoutFont.pixelHeight)
+                        .arg(int(layoutFont.bold))
+                        .arg(int(layoutFont.italic))];
 }
 }  // namespace
 
@@ -27,30 +44,6 @@ QFont toQFont(const FontSpec& fontSpec) {
   return font;
 }
 
-namespace {
-// Whole-pixel advance of one character in the named face of a font at its
-// 96-dpi height. A page measures the same few characters of the same few
-// fonts thousands of times and shaping one afresh is slow, so advances are
-// remembered per font and character.
-int layoutAdvance(const FontSpec& layoutFont, const QString& character, char32_t code) {
-  using Advances = QHash<char32_t, int>;
-  thread_local QHash<QString, Advances> remembered;
-  if (remembered.size() > 64) remembered.clear();  // stays small whatever the pages hold
-  const QString key = QStringLiteral("%1/%2/%3%4")
-                          .arg(layoutFont.face)
-                          .arg(layoutFont.pixelHeight)
-                          .arg(int(layoutFont.bold))
-                          .arg(int(layoutFont.italic));
-  Advances& known = remembered[key];
-  auto found = known.constFind(code);
-  if (found == known.cend()) {
-    const int standIn = qRound(QFontMetricsF(toQFont(layoutFont)).horizontalAdvance(character));
-    found = known.insert(code, kopira::fonts::namedFaceAdvance(layoutFont.face, layoutFont.pixelHeight, code, standIn));
-  }
-  return *found;
-}
-}  // namespace
-
 QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
   if (dpiX <= 0) dpiX = kScreenDpi;
   if (dpiY <= 0) dpiY = kScreenDpi;
@@ -59,13 +52,21 @@ QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dp
   const double scale = double(dpiX) / kScreenDpi;
   // Laid out in 96-dpi pixels and each character start scaled to the device,
   // so rounding never accumulates along a line.
+  Advances& known = rememberedAdvances(layoutFont);
+  std::optional<QFontMetricsF> metrics;
   QVector<int> advances(text.size(), 0);
   long long layoutPen = 0;
   int devicePen = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const qsizetype length = unitLength(text, i);
     const char32_t code = length == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
-    layoutPen += layoutAdvance(layoutFont, text.mid(i, length), code);
+    auto found = known.constFind(code);
+    if (found == known.cend()) {
+      if (!metrics) metrics.emplace(toQFont(layoutFont));
+      const int standIn = qRound(metrics->horizontalAdvance(text.mid(i, length)));
+      found = known.insert(code, kopira::fonts::namedFaceAdvance(layoutFont.face, layoutFont.pixelHeight, code, standIn));
+    }
+    layoutPen += *found;
     const int next = roundHalfEven(double(layoutPen) * scale);
     advances[i] = next - devicePen;
     devicePen = next;

@@ -64,13 +64,14 @@ TEST_F(MainWindow, InputsStartWithTheirDefaults) {
 }
 
 TEST_F(MainWindow, HiddenLineBreakerBreaksAtItsOwnWidth) {
-  // 216 pixels of F2 hold 14 wide characters a row, shown or not.
-  form->Memo7->setText(QStringLiteral("あ").repeated(30));
+  // 216 pixels of F2 hold 13 wide characters a row (16-pixel cells, as
+  // the named face lays them), shown or not.
+  form->Memo7->setText(QStringLiteral("あ").repeated(27));
   EXPECT_FALSE(form->Memo7->isVisible());
   EXPECT_EQ(form->Memo7->Lines().Count(), 3);
   showAndActivate(form.get());
   EXPECT_FALSE(form->Memo7->isVisible());
-  form->Memo7->setText(QStringLiteral("あ").repeated(15));
+  form->Memo7->setText(QStringLiteral("あ").repeated(14));
   EXPECT_EQ(form->Memo7->Lines().Count(), 2);
 }
 
