@@ -97,6 +97,30 @@ TEST(GdiText, NamedFaceAdvancesOnEveryDevice) {
   }
 }
 
+TEST(GdiText, CharacterStartsAgreeOnEveryDevice) {
+  // A 9-point label line on the screen, a page picture, the printer and a
+  // PDF file: each start within half a device pixel of the 96-dpi layout.
+  const QString text = QStringLiteral("　（１）　申請人欄の上段に事務所所在地及び氏名を記入し，弁護士の職印を押印すること。");
+  for (const QString& face : {fonts::kPMincho, fonts::kGothic}) {
+    FontSpec layoutFont;
+    layoutFont.face = face;
+    layoutFont.pixelHeight = 12;
+    const QVector<int> layout = glyphAdvances(layoutFont, text);
+    for (const int dpi : {96, 300, 600, 1200}) {
+      FontSpec fontSpec = layoutFont;
+      fontSpec.pixelHeight = qRound(9.0 * dpi / 72);
+      const QVector<int> advances = glyphAdvances(fontSpec, text, dpi, dpi);
+      double layoutStart = 0;
+      int start = 0;
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        EXPECT_LE(std::abs(start - layoutStart * dpi / 96), 0.5) << dpi << " dpi, character " << i;
+        layoutStart += layout[i];
+        start += advances[i];
+      }
+    }
+  }
+}
+
 TEST(GdiText, GlyphsSitInTheirCellsFromTheTop) {
   FontSpec fontSpec;
   fontSpec.face = fonts::kGothic;
