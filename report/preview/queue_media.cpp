@@ -26,7 +26,7 @@ std::optional<QPageSize> queueSheet(const QString& printerName, const QPageSize&
       if (off > best) continue;
       best = off;
       const QSize points(qRound(width * 72 / 25.4), qRound(length * 72 / 25.4));
-      sheet = QPageSize(points, standard.name(), QPageSize::ExactMatch);
+      sheet = points == standard.sizePoints() ? standard : QPageSize(points, standard.name(), QPageSize::ExactMatch);
     }
     cupsFreeDestInfo(info);
   }

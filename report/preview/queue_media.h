@@ -11,8 +11,8 @@
 namespace kopira::report {
 
 // The queue's own sheet within 3 mm of a standard size (portrait), in whole
-// points as the job describes it; none when the queue is not a CUPS queue
-// or lists no such sheet.
+// points as the job describes it (the standard size itself where the two
+// agree); none when the queue is not a CUPS queue or lists no such sheet.
 std::optional<QPageSize> queueSheet(const QString& printerName, const QPageSize& standard);
 
 }  // namespace kopira::report
