@@ -5,6 +5,7 @@
 #include <QMimeData>
 
 #include "app/line_breaks.h"
+#include "app/row_pitch_layout.h"
 #include "platform/cp932.h"
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
@@ -13,6 +14,13 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
   document()->setDocumentMargin(1);
   setTabChangesFocus(true);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+bool TMemo::useRowPitchLayout() {
+  auto* document = new QTextDocument(this);
+  document->setDocumentLayout(new RowPitchLayout(document));
+  setDocument(document);
+  return true;
 }
 
 QString TMemo::Text() const { return kopira::toCrLf(toPlainText()); }

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSizeF>
+#include <optional>
 
 #include "report/printer_settings.h"
 
@@ -25,6 +26,11 @@ int printerIndexOf(const QString& printerName);
 
 // The sheet asked of a printer for a paper size (B4 is JIS B4).
 QPageSize pageSizeFor(TQRPaperSize size, double widthNative, double lengthNative);
+
+// The printer's own sheet for a table paper size: the standard size it
+// lists, in the exact dimensions its queue gives that sheet; none when the
+// printer does not list the size.
+std::optional<QPageSize> printerSheet(const QPrinterInfo& printer, TQRPaperSize size);
 
 // Whether the printer lists the paper size; Default and Custom always count.
 bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size);

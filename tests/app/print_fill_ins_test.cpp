@@ -174,14 +174,15 @@ TEST_F(FillIns, OfficeLinesOfAStoppedPrintAreReplacedByTheNextPrint) {
 
 TEST_F(FillIns, ValuationOwnerColumnTakesTheCompanyBlockAtTheHiddenBoxsRows) {
   // Twenty wide characters: one row of the company block, two of the
-  // 216-pixel hidden box (fourteen characters a row).
+  // 216-pixel hidden box (thirteen characters a row), each of which fits
+  // the owner column whole.
   const QString line = QStringLiteral("株式会社").repeated(5);
   form->Memo2->setText(line + QStringLiteral("\r\n代表取締役"));
   ASSERT_EQ(form->Memo2->Lines().Count(), 2);
   form->BitBtn3->click();
   ASSERT_EQ(wait->shows.size(), 1u);
   EXPECT_EQ(linesOf(*Form4->QRReport1, QStringLiteral("QRMemo3")),
-            (QStringList{line.left(14), line.mid(14), QStringLiteral("代表取締役")}));
+            (QStringList{line.left(13), line.mid(13), QStringLiteral("代表取締役")}));
   EXPECT_EQ(form->Memo7->Text(), form->Memo2->Text());
   // The company page takes the block's own rows.
   form->BitBtn2->click();

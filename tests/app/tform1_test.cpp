@@ -66,13 +66,14 @@ TEST_F(MainWindow, InputsStartWithTheirDefaults) {
 }
 
 TEST_F(MainWindow, HiddenLineBreakerBreaksAtItsOwnWidth) {
-  // 216 pixels of F2 hold 14 wide characters a row, shown or not.
-  form->Memo7->setText(QStringLiteral("あ").repeated(30));
+  // 216 pixels of F2 hold 13 wide characters a row (16-pixel cells, as
+  // the named face lays them), shown or not.
+  form->Memo7->setText(QStringLiteral("あ").repeated(27));
   EXPECT_FALSE(form->Memo7->isVisible());
   EXPECT_EQ(form->Memo7->Lines().Count(), 3);
   showAndActivate(form.get());
   EXPECT_FALSE(form->Memo7->isVisible());
-  form->Memo7->setText(QStringLiteral("あ").repeated(15));
+  form->Memo7->setText(QStringLiteral("あ").repeated(14));
   EXPECT_EQ(form->Memo7->Lines().Count(), 2);
 }
 
@@ -226,6 +227,30 @@ TEST_F(MainWindow, EnterOnTheFourthLineGivesAFifthRowThatHoldsNoText) {
   pressKey(form->Memo6, Qt::Key_Return, QStringLiteral("\r"));
   EXPECT_EQ(form->Memo6->Text(), QStringLiteral("1\r\n2\r\n3\r\n4\r\n"));
   EXPECT_EQ(form->Memo6->Lines().Count(), 4);
+}
+
+TEST_F(MainWindow, RowsLieACharacterHeightApartSoTheOfficeBoxShowsFive) {
+  showAndActivate(form.get());
+  // A stored address arrives line by line and leaves the caret on the fifth row.
+  form->Memo6->setText(QString());
+  for (const char* line : {"1", "2", "3", "4"}) form->Memo6->Lines().Add(QLatin1String(line));
+  QApplication::processEvents();
+  const QRect view = form->Memo6->viewport()->rect();
+  QTextCursor row(form->Memo6->document());
+  for (int i = 0; i < 5; ++i) {
+    const QRect caret = form->Memo6->cursorRect(row);
+    EXPECT_TRUE(view.contains(caret)) << "row " << i << " at " << caret.top() << " in a view of " << view.height();
+    row.movePosition(QTextCursor::NextBlock);
+  }
+  // Pitch: 15 px for F2, 12 px for F3.
+  for (TMemo* memo : {form->Memo6, form->Memo3}) {
+    memo->setText(QStringLiteral("a\nb"));
+    QTextCursor second(memo->document());
+    second.movePosition(QTextCursor::NextBlock);
+    EXPECT_EQ(memo->cursorRect(second).top() - memo->cursorRect(QTextCursor(memo->document())).top(),
+              memo->font().pixelSize())
+        << memo->objectName().toStdString();
+  }
 }
 
 TEST_F(MainWindow, EnterIsRefusedWhileTheOfficeAddressHoldsMoreThanFourLines) {

@@ -99,7 +99,7 @@ TEST(EmfRecorder, TextRecordHoldsStringAndAdvances) {
   FontSpec font;
   font.face = fonts::kMincho;
   font.pixelHeight = 16;
-  const QVector<int> advances = glyphAdvances(toQFont(font), text);
+  const QVector<int> advances = glyphAdvances(font, text);
   for (int i = 0; i < text.size(); ++i) EXPECT_EQ(r.i32(static_cast<int>(r.u32(72)) + 4 * i), advances[i]) << i;
   EXPECT_EQ(advances[0], 16);  // full-width at 16 px
   // Text is placed from the top of its cell, on a transparent background.
