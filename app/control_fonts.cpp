@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "platform/face_advances.h"
 #include "platform/fonts.h"
 
 namespace kopira {
@@ -35,6 +36,11 @@ void applyControlFont(QWidget* control, ControlFont font) {
   const FontSpec fontSpec = specOf(font);
   QFont qfont = fonts::pixelFont(fontSpec.face, fontSpec.pixelHeight);
   qfont.setUnderline(fontSpec.underline);
+  // The fixed-pitch face's cells as wide as the named face's (16 pixels for
+  // a 15-pixel font), so a box breaks its rows where the original did and
+  // the rows fit the page's memos that measure the same way.
+  const int cell = fonts::namedFaceAdvance(fontSpec.face, fontSpec.pixelHeight, U'\u7530', fontSpec.pixelHeight);
+  if (cell != fontSpec.pixelHeight) qfont.setLetterSpacing(QFont::PercentageSpacing, 100.0 * cell / fontSpec.pixelHeight);
   control->setFont(qfont);
   const QColor colour =
       fontSpec.colour.isValid() ? fontSpec.colour : QApplication::palette().color(QPalette::WindowText);

@@ -1,6 +1,6 @@
 // "戸籍住民票": tidies the office block and opens the request dialog.
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 
 namespace {
 // Empty lines are looked for among the office block's first five.

@@ -14,7 +14,7 @@ void HistoryFile::close(TStrings& rows, TextPane& pane, CloseReport& report) {
   tidyAndCap(rows);
   const PaneFile::SaveOutcome outcome = file_.saveFrom(pane);
   report.record(file_, outcome);
-  if (!outcome.saved) file_.loadInto(pane);
+  if (!outcome.saved()) file_.loadInto(pane);
 }
 
 }  // namespace kopira

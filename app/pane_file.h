@@ -4,6 +4,7 @@
 // pane's text is first written over it, so nothing the user had is lost.
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 #include "app/text_file.h"
 #include "app/text_pane.h"
@@ -22,8 +23,9 @@ class PaneFile {
   text_file::LoadStatus loadInto(TextPane& pane);
 
   struct SaveOutcome {
-    bool saved = false;
     QString keptAs;  // where an unloadable earlier file was moved; empty if none
+    std::optional<file_replace::Unsaved> unsaved;  // why the text is not in the file
+    bool saved() const { return !unsaved; }
   };
   // Writes the pane's text to the file, first moving aside a file that was
   // there but could not be loaded. When that move fails nothing is written.

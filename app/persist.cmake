@@ -4,6 +4,7 @@
 set(KOPIRA_PERSIST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/close_report.cpp ${CMAKE_CURRENT_LIST_DIR}/close_report.h
   ${CMAKE_CURRENT_LIST_DIR}/close_sequence.cpp ${CMAKE_CURRENT_LIST_DIR}/close_sequence.h
+  ${CMAKE_CURRENT_LIST_DIR}/held_history.cpp ${CMAKE_CURRENT_LIST_DIR}/held_history.h
   ${CMAKE_CURRENT_LIST_DIR}/history_copy.cpp ${CMAKE_CURRENT_LIST_DIR}/history_copy.h
   ${CMAKE_CURRENT_LIST_DIR}/history_file.cpp ${CMAKE_CURRENT_LIST_DIR}/history_file.h
   ${CMAKE_CURRENT_LIST_DIR}/history_tidy.cpp ${CMAKE_CURRENT_LIST_DIR}/history_tidy.h

@@ -1,5 +1,6 @@
 #include "app/print_scheme.h"
 
+#include "app/held_history.h"
 #include "app/tform1.h"
 #include "platform/clock.h"
 #include "platform/era_date.h"
@@ -88,11 +89,10 @@ void runPrintScheme(TForm1& form, TQRReport& page, const PrintScheme& scheme) {
   for (const FillIn& fillIn : scheme.fillIns) write(form, page, fillIn);
   labelOf(page, scheme.dateStamp).setCaption(era::format(clock::today(), era::kRegistryStamp));
 
+  // Both blocks reach the history when the preview closes, whether or not
+  // the user printed.
+  const HeldHistory::Hold blocks(form.heldHistory(), [&form] { return QStringList{form.Memo2->Text(), form.Memo1->Text()}; });
   report::ShowPreviewAndWait(page);
-
-  // Whether or not the user printed.
-  form.Memo5->Lines().Add(form.Memo2->Text());
-  form.Memo5->Lines().Add(form.Memo1->Text());
 }
 
 }  // namespace kopira::print

@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "app/file_locations.h"
+#include "app/input_method.h"
 #include "app/tform1.h"
+#include "app/tform5.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
-#include "forms/tform5.h"
 #include "forms/tform6.h"
 #include "platform/fonts.h"
 
@@ -29,6 +30,7 @@ void initialiseApplication(QApplication& app) {
   QGuiApplication::setDesktopFileName(QStringLiteral("example.kopira.Kopira"));
   fonts::registerSubstitutions();
   app.setQuitOnLastWindowClosed(false);
+  new CompositionGuard(&app);
 }
 
 void createWindows(QApplication& app) {

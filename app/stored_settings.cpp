@@ -53,9 +53,22 @@ void readTexts(const TIniGT& ini, std::span<const TextKey, N> keys, const std::a
   for (size_t i = 0; i < N; ++i) fields[i].set(ini.ReadText(str(keys[i].section), str(keys[i].key), str(keys[i].fallback)));
 }
 
+// Runs one write; a value the file cannot hold is noted and skipped.
+template <typename Write>
+void attempt(QStringList& refused, const QString& section, const QString& key, Write write) {
+  try {
+    write();
+  } catch (const EIniWriteError&) {
+    refused << section + u'/' + key;
+  }
+}
+
 template <size_t N>
-void writeTexts(TIniGT& ini, std::span<const TextKey, N> keys, const std::array<TextField, N>& fields) {
-  for (size_t i = 0; i < N; ++i) ini.WriteText(str(keys[i].section), str(keys[i].key), fields[i].get());
+void writeTexts(TIniGT& ini, std::span<const TextKey, N> keys, const std::array<TextField, N>& fields, QStringList& refused) {
+  for (size_t i = 0; i < N; ++i) {
+    const QString section = str(keys[i].section), key = str(keys[i].key);
+    attempt(refused, section, key, [&] { ini.WriteText(section, key, fields[i].get()); });
+  }
 }
 
 void readPosition(const TIniGT& ini, const QString& section, QWidget& window) {
@@ -65,6 +78,7 @@ void readPosition(const TIniGT& ini, const QString& section, QWidget& window) {
 }
 
 void writePosition(TIniGT& ini, const QString& section, const QWidget& window) {
+  // Numbers are always storable.
   ini.WriteNumber(section, QStringLiteral("top"), window.y());
   ini.WriteNumber(section, QStringLiteral("left"), window.x());
 }
@@ -83,13 +97,18 @@ void readDialog(const TIniGT& ini, const DialogFields& fields) {
   readPosition(ini, kDialogSection, *fields.window);
 }
 
-void writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const DialogFields& dialog) {
-  ini.WriteLines(kMemoSection, kOfficeAddressKey, *mainWindow.officeAddress);
-  writeTexts(ini, std::span(kMemoKeys), mainWindow.memo);
+WriteOutcome writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const DialogFields& dialog) {
+  WriteOutcome outcome;
+  ini.BeginUpdate();
+  attempt(outcome.refused, kMemoSection, kOfficeAddressKey,
+          [&] { ini.WriteLines(kMemoSection, kOfficeAddressKey, *mainWindow.officeAddress); });
+  writeTexts(ini, std::span(kMemoKeys), mainWindow.memo, outcome.refused);
   writePosition(ini, kMainWindowSection, *mainWindow.window);
-  writeTexts(ini, std::span(kJyuKeys), dialog.jyu);
+  writeTexts(ini, std::span(kJyuKeys), dialog.jyu, outcome.refused);
   writePosition(ini, kDialogSection, *dialog.window);
-  writeTexts(ini, std::span(kWebShortcutKeys), mainWindow.webShortcuts);
+  writeTexts(ini, std::span(kWebShortcutKeys), mainWindow.webShortcuts, outcome.refused);
+  outcome.unsaved = ini.EndUpdate();
+  return outcome;
 }
 
 }  // namespace kopira::stored_settings

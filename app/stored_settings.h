@@ -3,9 +3,11 @@
 // which section and key hold each, their defaults, and the order in which
 // they are read at creation and written at close.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "platform/tstrings.h"
 #include "settings/tinigt.h"
@@ -48,9 +50,15 @@ void readMainWindow(const TIniGT& ini, const MainWindowFields& fields);
 // the dialog's top and left.
 void readDialog(const TIniGT& ini, const DialogFields& fields);
 
+// What the close could not store.
+struct WriteOutcome {
+  QStringList refused;  // "section/key" of values the file cannot hold
+  std::optional<file_replace::Unsaved> unsaved;  // the file was left as it was
+};
+
 // FormClose of Form1: every value, in the order memo, form, jyu, form5,
-// URL. Stops at the first write the file refuses, throwing
-// EIniWriteError; the values before it stay written.
-void writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const DialogFields& dialog);
+// URL, composed in memory and written as one replacement of the file. A
+// value the file cannot hold is skipped; the others are stored.
+WriteOutcome writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const DialogFields& dialog);
 
 }  // namespace kopira::stored_settings

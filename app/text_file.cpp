@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/cp932.h"
 
@@ -11,13 +10,6 @@ namespace {
 
 // How many numbered alternatives keepAside tries when the dated name is taken.
 constexpr int kMaxKeepAsideAttempts = 100;
-
-bool writeProtected(const QFileInfo& info) {
-  constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  // The permission bits decide even for a user (such as root) whom the
-  // system would let write anyway.
-  return !(info.permissions() & anyWrite) || !info.isWritable();
-}
 
 }  // namespace
 
@@ -56,22 +48,12 @@ LoadResult load(const QString& path) {
   return decode(bytes);
 }
 
-SaveStatus save(const QString& path, const QString& text) {
-  const std::optional<QByteArray> bytes = cp932::encode(toCrLfBreaks(text));
-  if (!bytes) return SaveStatus::NotCp932;
-  const QFileInfo info(path);
-  if (info.exists()) {
-    if (!info.isFile()) return SaveStatus::NotAFile;
-    if (writeProtected(info)) return SaveStatus::ReadOnly;
-  }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return SaveStatus::WriteFailed;
-  if (file.write(*bytes) != bytes->size()) {
-    file.cancelWriting();
-    file.commit();  // discards the partial copy
-    return SaveStatus::WriteFailed;
-  }
-  return file.commit() ? SaveStatus::Saved : SaveStatus::WriteFailed;
+std::optional<QByteArray> contentOf(const QString& text) { return cp932::encode(toCrLfBreaks(text)); }
+
+std::optional<file_replace::Failure> save(const QString& path, const QString& text) {
+  const std::optional<QByteArray> bytes = contentOf(text);
+  if (!bytes) return file_replace::Failure::NoCp932Form;
+  return file_replace::replace(path, *bytes);
 }
 
 QString keepAside(const QString& path, const QDateTime& when) {

@@ -3,6 +3,9 @@
 // piece and replaced in one piece.
 #include <QDateTime>
 #include <QString>
+#include <optional>
+
+#include "platform/file_replace.h"
 
 namespace kopira::text_file {
 
@@ -33,18 +36,15 @@ LoadResult load(const QString& path);
 // Decodes file content as load() does once the bytes are read.
 LoadResult decode(const QByteArray& bytes);
 
-enum class SaveStatus {
-  Saved,
-  NotCp932,   // the text holds a character with no CP932 form
-  ReadOnly,   // the existing file is write-protected; it stays untouched
-  NotAFile,   // a folder (or the like) stands where the file should be
-  WriteFailed // the folder refused the new file, or the disk did
-};
+// The file's content for a text: line breaks made CR LF, CP932; nothing
+// when the text holds a character without a CP932 form.
+std::optional<QByteArray> contentOf(const QString& text);
 
-// Writes text (line breaks made CR LF) as CP932. The new content is written
-// in full beside the file and then put in its place, so the old file stays
-// whole until the new one is complete.
-SaveStatus save(const QString& path, const QString& text);
+// Writes text as the file's content (see contentOf). The new content is
+// written in full beside the file and then put in its place, so the old file
+// stays whole until the new one is complete on disk. Returns why it failed,
+// or nothing once it is saved.
+std::optional<file_replace::Failure> save(const QString& path, const QString& text);
 
 // Renames the file at path to "<name>.<yyyyMMdd-HHmmss>.bak" in its folder
 // (a number is added when that name is taken). Returns the new path, or an

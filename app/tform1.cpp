@@ -7,6 +7,7 @@
 #include "app/mail_and_hp.h"
 #include "app/settings_component.h"
 #include "app/termination_signals.h"
+#include "platform/file_replace.h"
 #include "platform/message_box.h"
 
 TForm1* Form1 = nullptr;
@@ -16,7 +17,9 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent), history_(kopira::file_locations::dataFolder()), notes_(kopira::file_locations::dataFolder()) {
   buildWindow();
+  heldHistory_ = std::make_unique<kopira::HeldHistory>(Memo5->Lines());
   IniGT1 = kopira::createSettingsComponent(this);
+  kopira::file_replace::removeStrayTemporaries(IniGT1->path());
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
   MailAndHP2->setHomePageAddress(QStringLiteral("http://"));

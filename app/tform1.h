@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <memory>
 
+#include "app/held_history.h"
 #include "app/history_file.h"
 #include "app/note_panes.h"
 #include "app/stored_settings.h"
@@ -89,6 +91,10 @@ class TForm1 : public QWidget {
   void Memo5Click();
   void BitBtn8Click();
 
+  // Entries of prints whose previews are open, added to the history when
+  // they close.
+  kopira::HeldHistory& heldHistory() { return *heldHistory_; }
+
  Q_SIGNALS:
   // The window has closed; closing the main window ends the program.
   void closed();
@@ -110,6 +116,7 @@ class TForm1 : public QWidget {
   kopira::stored_settings::MainWindowFields mainFields();
   kopira::HistoryFile history_;
   kopira::NotePaneFiles notes_;
+  std::unique_ptr<kopira::HeldHistory> heldHistory_;
   bool historyLoaded_ = false;
   // Ending the program from outside closes this window normally.
   kopira::TerminationSignals* signals_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/anchor.h"
 #include "app/control_fonts.h"
+#include "app/input_method.h"
+#include "app/outer_bounds.h"
 #include "app/pictures.h"
 #include "app/tform1.h"
 
@@ -50,8 +52,7 @@ TEdit* makeEdit(QWidget* parent, const char* name, QRect bounds, ControlFont fon
   edit->setObjectName(QLatin1String(name));
   edit->setGeometry(bounds);
   kopira::applyControlFont(edit, font);
-  // Input method off: the box asks for direct Latin input when focused.
-  if (ime == Ime::Off) edit->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+  if (ime == Ime::Off) kopira::switchInputMethodOff(edit);
   return edit;
 }
 
@@ -82,9 +83,7 @@ void TForm1::buildWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(kopira::windowFont());
-  setMinimumSize(510, 530);
-  setMaximumSize(770, 700);
-  resize(770, 700);
+  new kopira::OuterBounds(this, {770, 700}, {510, 530}, {770, 700});
   move(50, 50);
 
   Label1 = makeLabel(this, "Label1", QStringLiteral("弁護士登録番号"), {508, 535, 84, 12});
@@ -112,6 +111,7 @@ void TForm1::buildCompanyGroup() {
   Panel1->setMinimumWidth(5);
   Memo3 = makeMemo(Panel1, "Memo3", {4, 1, 0, 186}, ControlFont::F3, true, Scroll::Vertical);
   Memo3->Lines().Add(QString());
+  Memo3->document()->setModified(false);  // a starting text is no edit of the user's
   kopira::anchorToAllSides(Memo3);
   Splitter1 = new TSplitter(Memo2, Panel1, 10, 10);
   Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -129,6 +129,7 @@ void TForm1::buildRealEstateGroup() {
   Panel2->setMinimumWidth(5);
   Memo4 = makeMemo(Panel2, "Memo4", {4, 1, 0, 240}, ControlFont::F3, true, Scroll::Vertical);
   for (const char* line : {"M", "e", "m", "o", "4"}) Memo4->Lines().Add(QLatin1String(line));
+  Memo4->document()->setModified(false);
   kopira::anchorToAllSides(Memo4);
   Splitter2 = new TSplitter(Memo1, Panel2, 10, 10);
   Splitter2->setObjectName(QStringLiteral("Splitter2"));
@@ -166,8 +167,12 @@ void TForm1::buildButtons() {
   BitBtn8 = makePictureButton(this, "BitBtn8", {663, 598, 37, 38}, kopira::pictures::redCross());
 }
 
+// Every control that can hold the focus, in the window's tab order, parents'
+// order first: the boxes and buttons the mouse reaches but Tab skips sit in
+// it too, so Tab and Shift+Tab from them go on to their neighbours.
 void TForm1::setTabOrder() {
-  const QList<QWidget*> order{Memo3, Memo4, Memo6, Edit1, Edit2, Edit3, Edit4, Edit5,
-                              Edit6, Edit7, Edit8, Memo5, BitBtn6, BitBtn7, BitBtn8};
+  const QList<QWidget*> order{BitBtn5, Memo2,   Memo3,   Memo1,   Memo4, Memo6, Edit1,   Edit2,
+                              Edit3,   Edit4,   BitBtn4, BitBtn3, BitBtn2, BitBtn1, Edit5, Edit6,
+                              Edit7,   Edit8,   Memo5,   BitBtn6, BitBtn7, BitBtn8};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -6,7 +6,7 @@
 #include "app/termination_signals.h"
 #include "app/text_pane.h"
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 
 using kopira::MemoPane;
 
@@ -30,6 +30,8 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormClose() {
+  // Prints whose previews are still open are recorded first.
+  heldHistory_->releaseAll();
   MemoPane<TMemo> history(*Memo5), memo4(*Memo4), memo3(*Memo3);
   const kopira::stored_settings::MainWindowFields fields = mainFields();
   const kopira::stored_settings::DialogFields dialog = Form5->dialogFields();

@@ -5,6 +5,7 @@
 #include <QMimeData>
 
 #include "app/line_breaks.h"
+#include "app/row_pitch_layout.h"
 #include "platform/cp932.h"
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
@@ -13,6 +14,13 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
   document()->setDocumentMargin(1);
   setTabChangesFocus(true);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+bool TMemo::useRowPitchLayout() {
+  auto* document = new QTextDocument(this);
+  document->setDocumentLayout(new RowPitchLayout(document));
+  setDocument(document);
+  return true;
 }
 
 QString TMemo::Text() const { return kopira::toCrLf(toPlainText()); }
@@ -50,11 +58,26 @@ void TMemo::typeText(const QString& text) {
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {
+  // The whole text of the key event is filtered, whatever route it took
+  // (a surrogate pair, AltGr, a compose sequence) and whatever modifiers
+  // came with it: a character without a CP932 form never reaches the box.
+  const QString allowed = kopira::cp932::filterInput(event->text());
+  if (allowed != event->text()) {
+    QKeyEvent filtered(event->type(), allowed.isEmpty() ? Qt::Key_unknown : event->key(), event->modifiers(), allowed,
+                       event->isAutoRepeat(), static_cast<quint16>(event->count()));
+    handleKey(&filtered);
+    event->accept();
+    return;
+  }
+  handleKey(event);
+}
+
+void TMemo::handleKey(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const QString typed = enter ? QStringLiteral("\r") : event->text();
   const bool printable = !typed.isEmpty() && (enter || typed.at(0).isPrint());
   if (!printable || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    QPlainTextEdit::keyPressEvent(event);
+    if (event->key() != Qt::Key_unknown) QPlainTextEdit::keyPressEvent(event);
     return;
   }
   QChar key = typed.at(0);
@@ -66,12 +89,7 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
     typeText(QStringLiteral("\n"));
     return;
   }
-  const QString allowed = kopira::cp932::filterInput(typed);
-  if (allowed == typed) {
-    QPlainTextEdit::keyPressEvent(event);
-  } else if (!allowed.isEmpty()) {
-    typeText(allowed);
-  }
+  QPlainTextEdit::keyPressEvent(event);
 }
 
 void TMemo::inputMethodEvent(QInputMethodEvent* event) {

@@ -66,9 +66,15 @@ class TMemo : public QPlainTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Gives the box a document whose rows lie a character height apart;
+  // runs before the line list and the rows take hold of the document.
+  bool useRowPitchLayout();
   void settleGeometry() const;
+  // A key event whose text may enter the box.
+  void handleKey(QKeyEvent* event);
   void typeText(const QString& text);
 
+  bool rowPitchLayout_ = useRowPitchLayout();
   TMemoLines lines_{*this};
   mutable MemoRows rows_{*this};
 };

@@ -24,7 +24,12 @@ QUrl desktopUrlFor(const QString& target) {
   if (target.isEmpty()) return {};
   const QFileInfo local(target);
   if (local.exists()) return QUrl::fromLocalFile(local.absoluteFilePath());
-  return QUrl(target);
+  const QUrl url(target);
+  // The opener gets the address as its one argument and would read a
+  // leading "-" as an option; the same relative reference, spelled from
+  // the working folder, cannot be one.
+  if (url.scheme().isEmpty() && url.toEncoded().startsWith('-')) return QUrl(QStringLiteral("./") + target);
+  return url;
 }
 
 DesktopOpener& desktopOpener() {

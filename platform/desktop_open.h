@@ -16,7 +16,8 @@ class DesktopOpener {
 
 // What the desktop is asked to open for a text: an existing file or folder
 // as a file URL, anything else as the text itself read as a URL (so a web
-// or mailto: address keeps its scheme and a bare host name stays bare).
+// or mailto: address keeps its scheme and a bare host name stays bare); a
+// text that would reach the opener starting with "-" gets a leading "./".
 QUrl desktopUrlFor(const QString& target);
 
 // The opener in use: the desktop's own unless a test installed another.

@@ -3,15 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QSaveFile>
+
+#include "platform/file_replace.h"
 
 namespace kopira::report {
-namespace {
-
-// Superuser or not: a file or folder without its owner's write bit is read-only.
-bool writable(const QFileInfo& info) { return info.isWritable() && info.permissions().testFlag(QFileDevice::WriteOwner); }
-
-}  // namespace
 
 PdfDocument::PdfDocument(const QString& title, int dpi) {
   buffer_.open(QIODevice::WriteOnly);
@@ -49,21 +44,10 @@ std::optional<QString> PdfDocument::saveTo(const QString& path) {
 }
 
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
-  const QFileInfo info(path);
-  const QString name = QDir::toNativeSeparators(info.absoluteFilePath());
-  if (info.exists() && !info.isFile()) return QStringLiteral("「%1」はファイルではないため保存できません。").arg(name);
-  if (info.exists() && !writable(info))
-    return QStringLiteral("「%1」は読み取り専用のため上書きできません。").arg(name);
-  const QFileInfo folder(info.absolutePath());
-  const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
-  if (!folder.isDir()) return QStringLiteral("フォルダ「%1」がありません。").arg(folderName);
-  if (!writable(folder)) return QStringLiteral("フォルダ「%1」には書き込めません。").arg(folderName);
-  // QSaveFile writes beside the file and renames only after a clean flush
-  // and close; the new file keeps the permissions of the one it replaces.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    return QStringLiteral("「%1」を保存できませんでした（%2）。").arg(name, file.errorString());
-  return std::nullopt;
+  const std::optional<file_replace::Failure> failure = file_replace::replace(path, bytes);
+  if (!failure) return std::nullopt;
+  const QString name = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+  return QStringLiteral("「%1」を保存できませんでした（%2）。").arg(name, file_replace::reason(*failure));
 }
 
 }  // namespace kopira::report

@@ -33,10 +33,8 @@ class PdfDocument {
   QPainter painter_;
 };
 
-// Replaces the file's content with the bytes, whole or not at all: they go
-// to a temporary file beside it, which takes its place only after every
-// byte, the flush and the close succeeded. A read-only file, a missing or
-// read-only folder is refused. Returns a message for the user on failure.
+// Replaces the file's content with the bytes, whole or not at all (see
+// file_replace). Returns a message for the user on failure.
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace kopira::report

@@ -7,7 +7,7 @@
 namespace kopira::report {
 
 TextMeasure::TextMeasure(const TQRFont& font, int zoom)
-    : font_(toQFont(font.fontSpec(kScreenDpi))),
+    : font_(font.fontSpec(kScreenDpi)),
       zoom_(zoom),
       lineHeight_(textExtent(font_, QStringLiteral("W")).height()) {}
 

@@ -2,7 +2,6 @@
 // Text measurement for line breaking: the element's font at its point size
 // at 96 dpi, widths scaled by the zoom. Uses the same whole-pixel advances as
 // drawing, so what is measured is what is drawn.
-#include <QFont>
 #include <QString>
 
 #include "report/qr_font.h"
@@ -19,7 +18,7 @@ class TextMeasure {
   int lineHeight() const { return lineHeight_; }
 
  private:
-  QFont font_;
+  FontSpec font_;
   int zoom_;
   int lineHeight_;
 };

@@ -5,7 +5,10 @@
 # $KOPIRA_CUPS_DIR (default /tmp/kopira-cups), listening only on a local
 # socket and 127.0.0.1:$KOPIRA_CUPS_PORT (default 16631), browsing off, with
 # one cups-pdf queue "kopira" as the default printer. The distro's own cupsd,
-# running or not, is left alone. Clients reach ours with
+# running or not, is left alone. cups-pdf reads its settings only from
+# /etc/cups/cups-pdf-TAG.conf; each start picks a tag no file there has yet,
+# creates that file (never replacing one) and stop removes it again. Clients
+# reach ours with
 #   CUPS_SERVER=$KOPIRA_CUPS_DIR/cups.sock
 # The PDFs land in $KOPIRA_CUPS_DIR/out, named after the job title.
 # Needs root: cups-pdf runs as root, and cupsd only starts such backends as root.
@@ -15,8 +18,8 @@ ROOT=${KOPIRA_CUPS_DIR:-/tmp/kopira-cups}
 PORT=${KOPIRA_CUPS_PORT:-16631}
 QUEUE=kopira
 PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-PDF_CONF=/etc/cups/cups-pdf-$QUEUE.conf
 PID_FILE=$ROOT/cupsd.pid
+TAG_FILE=$ROOT/cups-pdf-tag
 export CUPS_SERVER=$ROOT/cups.sock
 
 running() { [ -f "$PID_FILE" ] && kill -0 "$(cat "$PID_FILE")" 2>/dev/null; }
@@ -30,6 +33,44 @@ stop() {
     kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
   fi
   rm -f "$PID_FILE"
+  remove_pdf_conf
+}
+
+pdf_conf() { echo "/etc/cups/cups-pdf-$1.conf"; }
+
+# The cups-pdf settings file this server created, and only that one.
+remove_pdf_conf() {
+  [ -f "$TAG_FILE" ] || return 0
+  local tag
+  tag=$(cat "$TAG_FILE")
+  case "$tag" in kopira-test-*) rm -f "$(pdf_conf "$tag")" ;; esac
+  rm -f "$TAG_FILE"
+}
+
+# Creates /etc/cups/cups-pdf-TAG.conf under a tag that no file has, with
+# noclobber so an existing file is never written; prints the tag.
+create_pdf_conf() {
+  local tag
+  for _ in $(seq 20); do
+    tag=kopira-test-$$-$RANDOM$RANDOM
+    if (set -o noclobber; cat > "$(pdf_conf "$tag")") 2>/dev/null <<CONF
+Out $ROOT/out
+AnonDirName $ROOT/out
+Spool $ROOT/cups-pdf-spool
+Label 0
+TitlePref 1
+Cut -1
+UserUMask 0022
+Grp root
+Log $ROOT/log
+CONF
+    then
+      echo "$tag"
+      return 0
+    fi
+  done
+  echo "cups-test-server: no free cups-pdf tag in /etc/cups" >&2
+  return 1
 }
 
 write_config() {
@@ -70,18 +111,6 @@ WebInterface No
   </Limit>
 </Policy>
 CONF
-  # cups-pdf reads the settings of the queue behind cups-pdf:/NAME from here.
-  cat > "$PDF_CONF" <<CONF
-Out $ROOT/out
-AnonDirName $ROOT/out
-Spool $ROOT/cups-pdf-spool
-Label 0
-TitlePref 1
-Cut -1
-UserUMask 0022
-Grp root
-Log $ROOT/log
-CONF
 }
 
 start() {
@@ -104,7 +133,10 @@ start() {
     sleep 0.1
   done
   lpstat -r | grep -q 'is running' || { echo "cups-test-server: cupsd did not answer" >&2; stop; exit 1; }
-  lpadmin -p "$QUEUE" -E -v "cups-pdf:/$QUEUE" -P "$PPD"
+  local tag
+  tag=$(create_pdf_conf) || { stop; exit 1; }
+  echo "$tag" > "$TAG_FILE"
+  lpadmin -p "$QUEUE" -E -v "cups-pdf:/$tag" -P "$PPD"
   lpadmin -d "$QUEUE"
   lpstat -d
 }

@@ -10,7 +10,8 @@ PACKAGES=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   xvfb xdotool x11-utils xauth libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+  openbox ibus ibus-mozc dbus-daemon libglib2.0-bin dconf-gsettings-backend
   dpkg-dev fakeroot file desktop-file-utils appstream
 )
 

@@ -1,15 +1,18 @@
 #include "settings/ini_disk.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kopira::ini {
-namespace {
 
-bool writable(const QFileInfo& info) { return info.isWritable() && info.permissions().testFlag(QFileDevice::WriteOwner); }
-
-}  // namespace
+FileStamp stampOf(const QString& path) {
+  struct stat st {};
+  if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+  return {true, static_cast<qint64>(st.st_size), static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+          static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
+}
 
 LoadResult loadFile(const QString& path) {
   const QFileInfo info(path);
@@ -18,24 +21,9 @@ LoadResult loadFile(const QString& path) {
   if (!info.isFile() || info.size() > kMaxFileBytes) return {LoadStatus::Unreadable, {}};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Unreadable, {}};
-  QByteArray content = file.readAll();
+  QByteArray content = file.read(kMaxFileBytes + 1);
   if (content.size() > kMaxFileBytes || file.error() != QFileDevice::NoError) return {LoadStatus::Unreadable, {}};
   return {LoadStatus::Loaded, content};
-}
-
-std::optional<QString> saveFile(const QString& path, const QByteArray& content) {
-  if (path.isEmpty()) return QStringLiteral("no settings file name");
-  const QFileInfo info(path);
-  if (info.exists() && (!info.isFile() || !writable(info))) return QStringLiteral("read-only file: %1").arg(path);
-  const QFileInfo folder(info.absolutePath());
-  if (!folder.isDir()) return QStringLiteral("missing folder: %1").arg(folder.filePath());
-  if (!writable(folder)) return QStringLiteral("read-only folder: %1").arg(folder.filePath());
-
-  // QSaveFile gives the temporary file the permissions of the file it replaces.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-    return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-  return std::nullopt;
 }
 
 }  // namespace kopira::ini

@@ -1,9 +1,8 @@
 #include "settings/ini_file.h"
 
-#include <optional>
+#include <QFileInfo>
 
 #include "platform/cp932.h"
-#include "settings/ini_disk.h"
 #include "settings/ini_error.h"
 #include "settings/ini_text.h"
 
@@ -30,6 +29,20 @@ QByteArray writtenText(const QString& path, const QString& text, const char* wha
   return *bytes;
 }
 
+// The content with the key set to text, or nothing when it holds that
+// value already.
+std::optional<QByteArray> edited(const QByteArray& content, const QByteArray& section, const QByteArray& key,
+                                 const QByteArray& text) {
+  const ini::EntryLocation at = ini::locateEntry(content, section, key);
+  if (at.keyFound && at.value == text) return std::nullopt;
+  if (at.keyFound) return content.first(at.lineBegin) + at.key.toByteArray() + '=' + text + content.sliced(at.lineEnd);
+  const QByteArray lineBreak = ini::lineBreakOf(content);
+  QByteArray added = at.insertNeedsBreak ? lineBreak : QByteArray();
+  if (!at.sectionFound) added += '[' + section + ']' + lineBreak;
+  added += key + '=' + text + lineBreak;
+  return content.first(at.insertAt) + added + content.sliced(at.insertAt);
+}
+
 }  // namespace
 
 QString TIniSection::ReadString(const QString& key, const QString& def) const {
@@ -43,19 +56,54 @@ bool TIniSection::contains(const QString& key) const {
   return name && entries_.contains(ini::foldedName(*name));
 }
 
+qsizetype TIniSection::highestItem(const QString& baseKey) const {
+  const std::optional<QByteArray> name = askedName(baseKey);
+  if (!name) return -1;
+  const QByteArray prefix = ini::foldedName(*name) + '.';
+  qsizetype highest = -1;
+  for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) {
+    const QByteArray& key = it.key();
+    if (!key.startsWith(prefix)) continue;
+    const QByteArrayView digits = QByteArrayView(key).sliced(prefix.size());
+    if (digits.isEmpty() || digits.size() > 10 || (digits.size() > 1 && digits.front() == '0')) continue;
+    bool number = true;
+    qsizetype index = 0;
+    for (const char c : digits) {
+      number = number && c >= '0' && c <= '9';
+      index = index * 10 + (c - '0');
+    }
+    if (number) highest = std::max(highest, index);
+  }
+  return highest;
+}
+
+void TIniFile::refresh() const {
+  // During an update the content in memory is the one being composed.
+  if (updating_) return;
+  const ini::FileStamp now = ini::stampOf(path_);
+  if (loaded_ && now == stamp_) return;
+  ini::LoadResult file = ini::loadFile(path_);
+  status_ = file.status;
+  content_ = std::move(file.content);
+  stamp_ = now;
+  index_.reset();
+  loaded_ = true;
+}
+
+const ini::Index& TIniFile::index() const {
+  refresh();
+  if (!index_) index_ = ini::buildIndex(content_);
+  return *index_;
+}
+
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
-  const std::optional<QByteArray> sectionName = askedName(section);
-  const std::optional<QByteArray> keyName = askedName(key);
-  if (!sectionName || !keyName) return ini::defaultValueText(def);
-  const ini::LoadResult file = ini::loadFile(path_);
-  const ini::EntryLocation at = ini::locateEntry(file.content, *sectionName, *keyName);
-  return at.keyFound ? ini::storedValueText(at.value) : ini::defaultValueText(def);
+  return ReadSection(section).ReadString(key, def);
 }
 
 TIniSection TIniFile::ReadSection(const QString& section) const {
   const std::optional<QByteArray> name = askedName(section);
   if (!name) return TIniSection({});
-  return TIniSection(ini::sectionEntries(ini::loadFile(path_).content, *name));
+  return TIniSection(index().value(ini::foldedName(*name)));
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
@@ -65,21 +113,52 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
   if (keyName.contains('=') || keyName.startsWith('['))
     refuse(path_, QStringLiteral("key cannot be stored: %1").arg(key));
 
-  const ini::LoadResult file = ini::loadFile(path_);
+  refresh();
   // A file that exists but could not be loaded is never replaced.
-  if (file.status == ini::LoadStatus::Unreadable) refuse(path_, QStringLiteral("cannot load the file"));
-  const QByteArray& content = file.content;
-  const ini::EntryLocation at = ini::locateEntry(content, sectionName, keyName);
-  if (at.keyFound && at.value == text) return;
-
-  QByteArray updated;
-  if (at.keyFound) {
-    updated = content.first(at.lineBegin) + at.key.toByteArray() + '=' + text + content.sliced(at.lineEnd);
-  } else {
-    QByteArray added = at.insertNeedsBreak ? QByteArray("\r\n") : QByteArray();
-    if (!at.sectionFound) added += '[' + sectionName + "]\r\n";
-    added += keyName + '=' + text + "\r\n";
-    updated = content.first(at.insertAt) + added + content.sliced(at.insertAt);
+  if (status_ == ini::LoadStatus::Unreadable && !updating_) refuse(path_, QStringLiteral("cannot load the file"));
+  std::optional<QByteArray> updated = edited(content_, sectionName, keyName, text);
+  if (!updated) return;
+  if (updating_) {
+    content_ = std::move(*updated);
+    index_.reset();
+    changed_ = true;
+    return;
   }
-  if (const std::optional<QString> error = ini::saveFile(path_, updated)) refuse(path_, *error);
+  if (path_.isEmpty()) refuse(path_, QStringLiteral("no settings file name"));
+  if (const std::optional<file_replace::Failure> failure = file_replace::replace(path_, *updated))
+    refuse(path_, file_replace::reason(*failure));
+  content_ = std::move(*updated);
+  status_ = ini::LoadStatus::Loaded;
+  stamp_ = ini::stampOf(path_);
+  index_.reset();
+}
+
+void TIniFile::BeginUpdate() {
+  refresh();
+  updating_ = true;
+  changed_ = false;
+  // Values are composed on an empty file when the one on disk cannot be
+  // loaded; that file itself is kept (see EndUpdate).
+  if (status_ == ini::LoadStatus::Unreadable) {
+    content_.clear();
+    index_.reset();
+  }
+}
+
+std::optional<file_replace::Unsaved> TIniFile::EndUpdate() {
+  updating_ = false;
+  if (!changed_) return std::nullopt;
+  changed_ = false;
+  // Whatever happens, the next read looks at the disk again.
+  loaded_ = false;
+  const QFileInfo info(path_);
+  if (path_.isEmpty()) return file_replace::Unsaved{file_replace::reason(file_replace::Failure::MissingFolder), content_};
+  if (status_ == ini::LoadStatus::Unreadable) {
+    const QString why = info.exists() && !info.isFile() ? file_replace::reason(file_replace::Failure::NotAFile)
+                                                        : QStringLiteral("読み込めないファイルがあるため、上書きしませんでした");
+    return file_replace::Unsaved{why, content_};
+  }
+  if (const std::optional<file_replace::Failure> failure = file_replace::replace(path_, content_))
+    return file_replace::Unsaved{file_replace::reason(*failure), content_};
+  return std::nullopt;
 }

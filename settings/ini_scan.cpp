@@ -18,11 +18,13 @@ struct Line {
 Line lineAt(QByteArrayView content, qsizetype begin) {
   Line line;
   line.begin = begin;
-  const qsizetype lf = content.indexOf('\n', begin);
-  line.hasBreak = lf >= 0;
-  line.next = line.hasBreak ? lf + 1 : content.size();
-  line.end = line.hasBreak ? lf : content.size();
-  if (line.hasBreak && line.end > begin && content[line.end - 1] == '\r') --line.end;
+  // A line ends at LF, CR LF or a lone CR (files saved on old systems).
+  qsizetype brk = begin;
+  while (brk < content.size() && content[brk] != '\n' && content[brk] != '\r') ++brk;
+  line.end = brk;
+  line.hasBreak = brk < content.size();
+  line.next = brk;
+  if (line.hasBreak) line.next += content[brk] == '\r' && brk + 1 < content.size() && content[brk + 1] == '\n' ? 2 : 1;
 
   const QByteArrayView text = trimmed(content.sliced(begin, line.end - begin));
   if (text.isEmpty()) return line;
@@ -66,7 +68,7 @@ void walkSection(QByteArrayView content, QByteArrayView section, Visit visit) {
 EntryLocation locateEntry(QByteArrayView content, QByteArrayView section, QByteArrayView key) {
   EntryLocation at;
   at.insertAt = content.size();
-  at.insertNeedsBreak = !content.isEmpty() && !content.endsWith('\n');
+  at.insertNeedsBreak = !content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r');
   walkSection(content, section, [&](const Line& line) {
     if (line.kind == Line::Blank) return true;
     at.sectionFound = true;
@@ -83,15 +85,38 @@ EntryLocation locateEntry(QByteArrayView content, QByteArrayView section, QByteA
   return at;
 }
 
-SectionEntries sectionEntries(QByteArrayView content, QByteArrayView section) {
+QByteArray lineBreakOf(QByteArrayView content) {
+  const qsizetype cr = content.indexOf('\r');
+  const qsizetype lf = content.indexOf('\n');
+  const bool loneCrFirst = cr >= 0 && (lf < 0 || cr + 1 < lf);
+  return loneCrFirst ? QByteArray("\r") : QByteArray("\r\n");
+}
+
+Index buildIndex(QByteArrayView content) {
+  Index index;
+  // The section being read, filled aside and stored when it ends. Only the
+  // first section of a name is read; later ones are skipped.
+  QByteArray name;
   SectionEntries entries;
-  walkSection(content, section, [&](const Line& line) {
-    if (line.kind != Line::Entry) return true;
-    const QByteArray name = foldedName(line.name);
-    if (!entries.contains(name)) entries.insert(name, line.value.toByteArray());
-    return true;
-  });
-  return entries;
+  bool reading = false;
+  const auto finish = [&] {
+    if (reading) index.insert(name, std::move(entries));
+    entries = {};
+  };
+  for (qsizetype pos = 0; pos < content.size();) {
+    const Line line = lineAt(content, pos);
+    pos = line.next;
+    if (line.kind == Line::Header) {
+      finish();
+      name = foldedName(line.name);
+      reading = !index.contains(name);
+    } else if (line.kind == Line::Entry && reading) {
+      const QByteArray key = foldedName(line.name);
+      if (!entries.contains(key)) entries.insert(key, line.value.toByteArray());
+    }
+  }
+  finish();
+  return index;
 }
 
 }  // namespace kopira::ini

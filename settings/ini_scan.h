@@ -1,6 +1,6 @@
 #pragma once
 // Finding sections and entries in the raw bytes of an INI file. Lines end
-// at LF (a CR before it belongs to the break); blanks around a line are
+// at CR LF, LF or a lone CR; blanks around a line are
 // ignored. A line "[name]" (the last ']' ends the name) opens a section, a
 // line with '=' is an entry (key before the first '=', value after it),
 // any other line is neither. Only the first section of a name counts, and
@@ -33,6 +33,12 @@ EntryLocation locateEntry(QByteArrayView content, QByteArrayView section, QByteA
 // occurrence of each key, values with blanks around them dropped.
 using SectionEntries = QHash<QByteArray, QByteArray>;
 
-SectionEntries sectionEntries(QByteArrayView content, QByteArrayView section);
+// Every section's entries, by folded section name, in one pass over the file.
+using Index = QHash<QByteArray, SectionEntries>;
+Index buildIndex(QByteArrayView content);
+
+// The line break that lines added to the file get: a lone CR when the file's
+// first break is one, else CR LF.
+QByteArray lineBreakOf(QByteArrayView content);
 
 }  // namespace kopira::ini

@@ -131,11 +131,12 @@ void TIniGT::ReadLines(const QString& section, const QString& baseKey, TStrings&
   const int count =
       kopira::ini::parseStoredNumber(read(baseKey + QStringLiteral(".Count"), QString())).value_or(current);
   // A damaged file can claim any count (2147483647). Items past both the
-  // section's entries and the target's own lines could only be empty
-  // strings, so the list is bounded by the larger of the two: a list the
-  // file really holds is read in full, a claimed count cannot build
-  // billions of empty lines.
-  const qsizetype items = std::min<qsizetype>(count, std::max({qsizetype{current}, stored.size(), office.size()}));
+  // highest item either file holds and the target's own lines could only be
+  // empty strings, so the list is bounded by the larger of those: a list the
+  // files really hold is read in full, gaps included, and a claimed count
+  // cannot build billions of empty lines.
+  const qsizetype items = std::min<qsizetype>(
+      count, std::max({qsizetype{current}, stored.highestItem(baseKey) + 1, office.highestItem(baseKey) + 1}));
   QStringList lines;
   for (qsizetype i = 0; i < items; ++i) {
     const QString def = i < current ? target.Get(static_cast<int>(i)) : QString();
@@ -151,6 +152,10 @@ void TIniGT::WriteLines(const QString& section, const QString& baseKey, const TS
   WriteNumber(section, baseKey + QStringLiteral(".Count"), count);
   for (int i = 0; i < count; ++i) WriteText(section, baseKey + u'.' + QString::number(i), source.Get(i));
 }
+
+void TIniGT::BeginUpdate() { file_->BeginUpdate(); }
+
+std::optional<kopira::file_replace::Unsaved> TIniGT::EndUpdate() { return file_->EndUpdate(); }
 
 void TIniGT::setProgramFilePath(const QString& path) { programFileOverride() = path; }
 

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
+#include "platform/file_replace.h"
 #include "platform/tstrings.h"
 #include "settings/ini_error.h"
 
@@ -47,6 +49,12 @@ class TIniGT : public QObject {
   void WriteText(const QString& section, const QString& key, const QString& value);
   void ReadLines(const QString& section, const QString& baseKey, TStrings& target) const;
   void WriteLines(const QString& section, const QString& baseKey, const TStrings& source);
+
+  // Writes made between these two reach the file as one replacement at
+  // EndUpdate, which tells what could not be saved (the file is then as it
+  // was before BeginUpdate).
+  void BeginUpdate();
+  std::optional<kopira::file_replace::Unsaved> EndUpdate();
 
   // The program file whose name and folder the component uses; tests set it.
   static void setProgramFilePath(const QString& path);

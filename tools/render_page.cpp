@@ -1,9 +1,9 @@
 #include "tools/render_page.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <stdexcept>
 
+#include "platform/file_replace.h"
 #include "report/emf_destination.h"
 #include "report/image_destination.h"
 #include "report/pdf_destination.h"
@@ -39,10 +39,8 @@ QStringList elementBoxes(const TQRReport& report, const ReportDestination& d) {
 }
 
 void writeFile(const QString& fileName, const QByteArray& bytes) {
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    throw std::runtime_error(QStringLiteral("cannot write %1").arg(fileName).toStdString());
-  }
+  if (const std::optional<kopira::file_replace::Failure> failure = kopira::file_replace::replace(fileName, bytes))
+    throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(fileName, kopira::file_replace::reason(*failure)).toStdString());
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ inline constexpr uint32_t kNullBrush = 0x80000005;
 inline constexpr uint32_t kWhitePen = 0x80000006;
 inline constexpr uint32_t kBlackPen = 0x80000007;
 inline constexpr uint32_t kNullPen = 0x80000008;
+inline constexpr uint32_t kSystemFont = 0x8000000D;
 
 enum PenStyle : uint32_t { kPsSolid = 0, kPsDash = 1, kPsDot = 2, kPsDashDot = 3, kPsDashDotDot = 4, kPsNull = 5 };
 enum BrushStyle : uint32_t { kBsSolid = 0, kBsNull = 1, kBsHatched = 2 };

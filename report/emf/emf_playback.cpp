@@ -92,7 +92,7 @@ EmfPlayback::Font EmfPlayback::makeFont(FontSpec fontSpec, int logicalHeight) co
   f.fontSpec = fontSpec;
   f.font = toQFont(fontSpec);
   f.ascent = QFontMetrics(f.font).ascent();
-  f.height = textExtent(f.font, QString()).height();
+  f.height = textExtent(fontSpec, QString()).height();
   return f;
 }
 
@@ -310,7 +310,7 @@ QString EmfPlayback::text(const emf::RecordReader& r) {
     advances.resize(chars);
     for (uint32_t i = 0; i < chars; ++i) advances[i] = mapX(logicalLeft + positions[i + 1]) - mapX(logicalLeft + positions[i]);
   } else {
-    advances = glyphAdvances(font.font, string);
+    advances = glyphAdvances(font.fontSpec, string);
     int total = 0;
     for (const int a : advances) total += a;
     const int ref = mapX(refX);

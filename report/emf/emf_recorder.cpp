@@ -69,7 +69,6 @@ QByteArray logFont(const FontSpec& font) {
 EmfRecorder::EmfRecorder(QSize pagePixels, int dpi, QSize frameHundredthsMm)
     : page_(pagePixels), dpi_(std::max(1, dpi)), frame_(frameHundredthsMm) {
   if (frame_.isEmpty()) frame_ = QSize(toHundredthMm(page_.width(), dpi_), toHundredthMm(page_.height(), dpi_));
-  qfont_ = toQFont(font_);
   simpleRecord(emf::kSetBkMode, emf::kTransparent);
 }
 
@@ -178,7 +177,6 @@ void EmfRecorder::setTextColor(const QColor& color) {
 void EmfRecorder::setFont(const FontSpec& font) {
   if (font == font_) return;
   font_ = font;
-  qfont_ = toQFont(font_);
 }
 
 void EmfRecorder::setPen(const PenSpec& pen) { pen_ = pen; }
@@ -265,8 +263,8 @@ void EmfRecorder::textOut(int x, int y, TextAlign align, const QString& text) {
   const uint32_t mode = align == TextAlign::Right ? emf::kTaRight : align == TextAlign::Center ? emf::kTaCenter : emf::kTaLeft;
   setTextAlign(emf::kTaTop | mode);
 
-  const QVector<int> advances = glyphAdvances(qfont_, text);
-  const QSize extent = report::textExtent(qfont_, text);
+  const QVector<int> advances = glyphAdvances(font_, text, dpi_, dpi_);
+  const QSize extent = report::textExtent(font_, text, dpi_, dpi_);
   const int left = align == TextAlign::Right ? x - extent.width() : align == TextAlign::Center ? x - extent.width() / 2 : x;
   const int right = left + extent.width() - 1;
   const int bottom = y + extent.height() - 1;
@@ -292,10 +290,23 @@ void EmfRecorder::textOut(int x, int y, TextAlign align, const QString& text) {
   addBounds(left, y, right, bottom);
 }
 
-QSize EmfRecorder::textExtent(const QString& text) { return report::textExtent(qfont_, text); }
+QSize EmfRecorder::textExtent(const QString& text) { return report::textExtent(font_, text, dpi_, dpi_); }
+
+// Puts the device context's own objects back and deletes every object the
+// page created, so a reader ends with no objects left over.
+void EmfRecorder::releaseObjects() {
+  constexpr uint32_t kDefaults[] = {emf::kBlackPen, emf::kWhiteBrush, emf::kSystemFont};
+  for (const Slot slot : {Slot::Pen, Slot::Brush, Slot::Font}) {
+    const uint32_t current = selected_[static_cast<int>(slot)];
+    if (current != 0 && !(current & emf::kStockFlag)) select(slot, kDefaults[static_cast<int>(slot)]);
+  }
+  for (const Object& o : objects_) simpleRecord(emf::kDeleteObject, o.handle);
+  objects_.clear();
+}
 
 QByteArray EmfRecorder::finish() {
   if (finished()) return picture_;
+  releaseObjects();
   const uint32_t records = records_ + 2;  // with the header and the end record
   const auto total = static_cast<uint32_t>(emf::kHeaderSize + body_.size() + emf::kEofSize);
   emf::ByteWriter w;

@@ -3,7 +3,6 @@
 // open: logical units are the page's device pixels at the reference dpi,
 // and the header's frame is the whole page in 0.01 mm.
 #include <QByteArray>
-#include <QFont>
 #include <QSize>
 #include <vector>
 
@@ -59,6 +58,7 @@ class EmfRecorder final : public DrawSurface {
   void boxRecord(uint32_t type, int left, int top, int right, int bottom);
   void shapeRecord(uint32_t type, int left, int top, int right, int bottom, bool outlined);
   void addBounds(int left, int top, int right, int bottom);
+  void releaseObjects();
   bool finished() const { return !picture_.isEmpty(); }
 
   QSize page_;
@@ -71,7 +71,6 @@ class EmfRecorder final : public DrawSurface {
   PenSpec pen_;
   BrushSpec brush_;
   FontSpec font_;
-  QFont qfont_;
   std::vector<Object> objects_;
   std::vector<bool> handleUsed_{true};  // handle 0 is the picture itself
   uint64_t useClock_ = 0;

@@ -4,15 +4,34 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPointF>
+#include <algorithm>
 #include <optional>
 
+#include "platform/face_advances.h"
 #include "platform/fonts.h"
+#include "report/rounding.h"
 
 namespace kopira::report {
 namespace {
 // Number of UTF-16 units of the character starting at i: 2 for a surrogate pair.
 qsizetype unitLength(const QString& text, qsizetype i) {
   return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
+using Advances = QHash<char32_t, int>;
+
+// The advances already measured in the named face of a font at its 96-dpi
+// height. A page measures the same few characters of the same few fonts
+// thousands of times and shaping one afresh is slow, so they are kept per
+// font and character.
+Advances& rememberedAdvances(const FontSpec& layoutFont) {
+  thread_local QHash<QString, Advances> remembered;
+  if (remembered.size() > 64) remembered.clear();  // stays small whatever the pages hold
+  return remembered[QStringLiteral("%1/%2/%3%4")
+                        .arg(layoutFont.face)
+                        .arg(layoutFont.pixelHeight)
+                        .arg(int(layoutFont.bold))
+                        .arg(int(layoutFont.italic))];
 }
 }  // namespace
 
@@ -25,41 +44,46 @@ QFont toQFont(const FontSpec& fontSpec) {
   return font;
 }
 
-QVector<int> glyphAdvances(const QFont& font, const QString& text) {
-  // Measuring one character shapes it afresh each time, and a page measures
-  // the same few characters of the same few fonts thousands of times, so
-  // advances are remembered per font and character.
-  using Advances = QHash<char32_t, int>;
-  thread_local QHash<QString, Advances> remembered;
-  if (remembered.size() > 64) remembered.clear();  // stays small whatever the pages hold
-  Advances& known = remembered[font.key()];
+QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
+  if (dpiX <= 0) dpiX = kScreenDpi;
+  if (dpiY <= 0) dpiY = kScreenDpi;
+  FontSpec layoutFont = fontSpec;
+  layoutFont.pixelHeight = std::max(1, roundHalfEven(double(fontSpec.pixelHeight) * kScreenDpi / dpiY));
+  const double scale = double(dpiX) / kScreenDpi;
+  // Laid out in 96-dpi pixels and each character start scaled to the device,
+  // so rounding never accumulates along a line.
+  Advances& known = rememberedAdvances(layoutFont);
   std::optional<QFontMetricsF> metrics;
   QVector<int> advances(text.size(), 0);
+  long long layoutPen = 0;
+  int devicePen = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const qsizetype length = unitLength(text, i);
     const char32_t code = length == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
     auto found = known.constFind(code);
     if (found == known.cend()) {
-      if (!metrics) metrics.emplace(font);
-      found = known.insert(code, qRound(metrics->horizontalAdvance(text.mid(i, length))));
+      if (!metrics) metrics.emplace(toQFont(layoutFont));
+      const int standIn = qRound(metrics->horizontalAdvance(text.mid(i, length)));
+      found = known.insert(code, kopira::fonts::namedFaceAdvance(layoutFont.face, layoutFont.pixelHeight, code, standIn));
     }
-    advances[i] = *found;
+    layoutPen += *found;
+    const int next = roundHalfEven(double(layoutPen) * scale);
+    advances[i] = next - devicePen;
+    devicePen = next;
     i += length - 1;  // a low surrogate keeps advance 0
   }
   return advances;
 }
 
-QSize textExtent(const QFont& font, const QString& text) {
+QSize textExtent(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
   int width = 0;
-  for (const int advance : glyphAdvances(font, text)) width += advance;
+  for (const int advance : glyphAdvances(fontSpec, text, dpiX, dpiY)) width += advance;
   // The four faces' cell (ascent + descent) is exactly their em, so a font
   // given by pixel height has a cell of that height, as GDI reports it; the
   // IPA stand-ins round ascent and descent up separately and come out a
   // pixel or two taller, which would push lines out of boxes laid out for
   // the originals.
-  if (font.pixelSize() > 0) return {width, font.pixelSize()};
-  const QFontMetrics metrics(font);
-  return {width, metrics.ascent() + metrics.descent()};
+  return {width, std::max(1, fontSpec.pixelHeight)};
 }
 
 void drawGlyphs(QPainter& painter, const QFont& font, const QColor& color, int x, int y,

@@ -1,14 +1,17 @@
 #pragma once
-// Text placed as GDI places it: each character at a whole-pixel advance of
-// the font at the device's resolution, top of the cell at y. The QPainter
-// surface and the EMF player both draw through here, and the EMF recorder
-// stores the same advances (the Dx array of a text record), so a page drawn
-// directly and a page recorded and replayed put every glyph on the same pixel.
+// Text placed as GDI places it: each character at a whole-pixel advance,
+// top of the cell at y. Advances are those of the named face at the font's
+// height on a 96-dpi screen (where the page tables were measured), laid out
+// there and scaled to the device, so the screen, the printer, PDF files and
+// page pictures start every character at the same place on the page. The
+// QPainter surface and the EMF player both draw through here, and the EMF
+// recorder stores the same advances (the Dx array of a text record).
 #include <QFont>
 #include <QPainter>
 #include <QString>
 #include <QVector>
 
+#include "report/qr_units.h"
 #include "report/surface.h"
 
 namespace kopira::report {
@@ -18,11 +21,12 @@ namespace kopira::report {
 QFont toQFont(const FontSpec& fontSpec);
 
 // Whole-pixel advance of each UTF-16 unit of text (a surrogate pair's
-// advance on its first unit, 0 on the second).
-QVector<int> glyphAdvances(const QFont& font, const QString& text);
+// advance on its first unit, 0 on the second) in a font whose pixel height
+// is given for a device of dpiX x dpiY.
+QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX = kScreenDpi, int dpiY = kScreenDpi);
 
-// Sum of the advances, and the font's cell height (ascent + descent).
-QSize textExtent(const QFont& font, const QString& text);
+// Sum of the advances, and the font's cell height (its pixel height).
+QSize textExtent(const FontSpec& fontSpec, const QString& text, int dpiX = kScreenDpi, int dpiY = kScreenDpi);
 
 // Draws text with its top-left cell corner at (x, y) using the advances
 // given (as returned by glyphAdvances, possibly scaled by the caller).

@@ -1,5 +1,6 @@
 #include "report/preview/printer_device.h"
 
+#include "report/preview/queue_media.h"
 #include "report/qr_error.h"
 
 namespace kopira::report {
@@ -47,6 +48,16 @@ int printerIndexOf(const QString& printerName) {
   return static_cast<int>(QPrinterInfo::availablePrinterNames().indexOf(printerName));
 }
 
+std::optional<QPageSize> printerSheet(const QPrinterInfo& printer, TQRPaperSize size) {
+  if (!hasTableSize(size)) return std::nullopt;
+  const QPageSize::PageSizeId id = pageSizeIdFor(size);
+  for (const QPageSize& supported : printer.supportedPageSizes()) {
+    if (supported.id() != id) continue;
+    return queueSheet(printer.printerName(), supported).value_or(supported);
+  }
+  return std::nullopt;
+}
+
 bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size) {
   if (size == TQRPaperSize::Default || size == TQRPaperSize::Custom) return true;
   const QPageSize::PageSizeId id = pageSizeIdFor(size);
@@ -72,8 +83,12 @@ PrinterValues acceptedValues(const PrinterValues& values, const QPrinterInfo* pr
 void writeDeviceMode(QPrinter& printer, const QPrinterInfo& info, const PrinterValues& values) {
   printer.setPrinterName(info.printerName());
   printer.setFullPage(true);
-  if (values.paperSize != TQRPaperSize::Default && printerSupports(info, values.paperSize))
+  // The driver's own sheet, so the queue has no page of another size to
+  // centre on it (its B4 may differ from the standard one by a point or two).
+  if (values.paperSize == TQRPaperSize::Custom)
     printer.setPageSize(pageSizeFor(values.paperSize, values.paperWidth, values.paperLength));
+  else if (const std::optional<QPageSize> sheet = printerSheet(info, values.paperSize))
+    printer.setPageSize(*sheet);
   if (values.settings.duplex) printer.setDuplex(QPrinter::DuplexShortSide);
   printer.setCopyCount(qMax(1, values.settings.copies));
   printer.setPaperSource(paperSourceFor(values.settings.outputBin));

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSizeF>
+#include <optional>
 
 #include "report/printer_settings.h"
 
@@ -22,6 +23,11 @@ QPrinterInfo selectPrinter(int printerIndex);
 
 // The index of a printer name in the installed list, -1 when not listed.
 int printerIndexOf(const QString& printerName);
+
+// The printer's own sheet for a table paper size: the standard size it
+// lists, in the exact dimensions its queue gives that sheet; none when the
+// printer does not list the size.
+std::optional<QPageSize> printerSheet(const QPrinterInfo& printer, TQRPaperSize size);
 
 // Whether the printer lists the paper size; Default and Custom always count.
 bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size);

@@ -1,10 +1,12 @@
 #include "report/store/qrp_file.h"
 
+#include "platform/file_replace.h"
+#include "report/emf/emf_player.h"
 #include "report/store/emf_header.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <limits>
 
 namespace kopira::store {
@@ -31,17 +33,18 @@ QrpLoadResult unreadable(const QString& reason) {
 const QString kTruncated = QStringLiteral("ファイルが途中で切れています。");
 const QString kBadOffset = QStringLiteral("ページの位置が不正です。");
 
-// Checks one record's payload: an EMF picture, expanded first if compressed.
-bool pictureIsValid(const SpillBuffer& bytes, qint64 from, qint64 length, bool compressed) {
-  if (!compressed) {
-    const std::optional<QByteArray> head = bytes.read(from, std::min<qint64>(length, kEmfHeaderMinSize));
-    if (!head) return false;
-    return readEmfHeader(*head, length).has_value();
-  }
-  const std::optional<QByteArray> payload = bytes.read(from, length);
-  if (!payload) return false;
-  const std::optional<QByteArray> picture = qrp::expandPicture(*payload, kMaxPictureSize);
-  return picture && readEmfHeader(*picture);
+// Checks one record's payload: an EMF picture, expanded first if compressed,
+// whose records run up to its end record, so that the preview can draw it.
+std::optional<QString> checkPicture(const SpillBuffer& bytes, qint64 from, qint64 length, bool compressed,
+                                    uint32_t number) {
+  const QString notEmf = compressed ? QStringLiteral("圧縮されたページが壊れています。")
+                                    : QStringLiteral("ページが EMF 形式ではありません。");
+  std::optional<QByteArray> picture = bytes.read(from, length);
+  if (picture && compressed) picture = qrp::expandPicture(*picture, kMaxPictureSize);
+  if (!picture || !readEmfHeader(*picture)) return notEmf;
+  if (!report::EmfPlayer(*std::move(picture)).isValid())
+    return QStringLiteral("%1 ページ目の図形データが壊れています。").arg(number);
+  return std::nullopt;
 }
 
 // Walks the records from the header on; returns the error text or nothing.
@@ -64,9 +67,7 @@ std::optional<QString> checkRecords(const SpillBuffer& bytes, qint64 headerSize,
     if (!back || qrp::getU32(*back, 0) != at) return kBadOffset;
     const qint64 length = next - at - qrp::kRecordOverhead;
     if (length > kMaxPictureSize) return QStringLiteral("ページが大きすぎます。");
-    if (!pictureIsValid(bytes, at + qrp::kRecordPrefix, length, header.compressed))
-      return header.compressed ? QStringLiteral("圧縮されたページが壊れています。")
-                               : QStringLiteral("ページが EMF 形式ではありません。");
+    if (auto damage = checkPicture(bytes, at + qrp::kRecordPrefix, length, header.compressed, number)) return damage;
     starts.push_back(at);
     at = next;
   }
@@ -74,11 +75,6 @@ std::optional<QString> checkRecords(const SpillBuffer& bytes, qint64 headerSize,
   return std::nullopt;
 }
 
-bool isReadOnly(const QFileInfo& target) {
-  // WriteUser is left out: for root it is always set.
-  constexpr QFileDevice::Permissions kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  return !target.isWritable() || !(target.permissions() & kAnyWrite);
-}
 
 }  // namespace
 
@@ -114,16 +110,13 @@ QrpLoadResult loadQrpFile(const QString& path) {
 
 QrpSaveResult saveQrpFile(const PageStore& store, const QString& path) {
   if (!store.isComplete() || store.count() == 0) return {false, saveFailure(QStringLiteral("ページの作成が終わっていません。"))};
-  const QFileInfo target(path);
-  if (target.exists() && !target.isFile()) return {false, saveFailure(QStringLiteral("同じ名前のフォルダがあります。"))};
-  if (target.exists() && isReadOnly(target)) return {false, saveFailure(QStringLiteral("ファイルは読み取り専用です。"))};
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {false, saveFailure(QStringLiteral("ファイルを作成できません。"))};
-  if (!store.writeTo(file)) {
-    file.cancelWriting();
-    return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
-  }
-  if (!file.commit()) return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
+  // The whole file is made in memory and then replaces the old one, so a
+  // failed save never leaves a half-written report.
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  if (!store.writeTo(bytes)) return {false, saveFailure(QStringLiteral("書き込みに失敗しました。"))};
+  if (const std::optional<file_replace::Failure> failure = file_replace::replace(path, bytes.data()))
+    return {false, saveFailure(file_replace::reason(*failure) + u'。')};
   return {true, {}};
 }
 

@@ -22,7 +22,8 @@ struct QrpSaveResult {
 
 // Reads and checks a whole report file: header (128 bytes, or the older 124),
 // every record's offsets and page number, and that every page is an EMF
-// picture (expanded first when compressed). The bytes are copied into a new
+// picture (expanded first when compressed) whose records the preview can
+// walk to its end. The bytes are copied into a new
 // store, so the file is not held open.
 QrpLoadResult loadQrpFile(const QString& path);
 QrpLoadResult readQrp(QIODevice& in);

@@ -68,8 +68,8 @@ TEST_F(FamilyRequestPage, DateDigitsStandTwoFiveAndEightFullWidthsIn) {
     EXPECT_LE(*starts[i], cell + 0.5);
   }
   // The same digit begins each group: the groups are exactly three widths apart.
-  EXPECT_NEAR(*starts[1] - *starts[0], 3 * kFullWidthMm, 0.1);
-  EXPECT_NEAR(*starts[2] - *starts[1], 3 * kFullWidthMm, 0.1);
+  EXPECT_NEAR(*starts[1] - *starts[0], 3 * printtest::kFixedCellMm, 0.1);
+  EXPECT_NEAR(*starts[2] - *starts[1], 3 * printtest::kFixedCellMm, 0.1);
 }
 
 TEST_F(FamilyRequestPage, ALongValuePrintsOnOneLineGrowingToTheRight) {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 #include "forms/tform6.h"
 #include "platform/clock.h"
 #include "platform/message_box_recorder.h"

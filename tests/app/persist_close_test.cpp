@@ -72,7 +72,7 @@ TEST_F(CloseTest, ReadOnlySettingsCostNoNotesAndAreNamedOnce) {
   EXPECT_EQ(readBytes(dir_.filePath(u"memo3.txt"_s)), "estate\r\n");
   ASSERT_EQ(boxes_.boxes.size(), 1u);
   EXPECT_FALSE(boxes_.boxes[0].information);
-  EXPECT_EQ(boxes_.boxes[0].text, u"次のファイルを保存できませんでした。\nKopira.ini"_s);
+  EXPECT_TRUE(boxes_.boxes[0].text.contains(u"・Kopira.ini：ファイルが読み取り専用です。"_s)) << boxes_.boxes[0].text.toStdString();
 }
 
 TEST_F(CloseTest, NobodyToAnswerMeansNoBox) {
@@ -114,6 +114,13 @@ TEST(WebShortcuts, WhatTheDesktopIsAskedToOpen) {
   QTemporaryDir dir;
   EXPECT_EQ(kopira::desktopUrlFor(dir.path()), QUrl::fromLocalFile(dir.path()));
   EXPECT_TRUE(kopira::desktopUrlFor(QString()).isEmpty());
+  // The opener must never take a text for one of its options.
+  for (const QString& option : {u"--help"_s, u"-x"_s, u"-"_s}) {
+    const QUrl url = kopira::desktopUrlFor(option);
+    EXPECT_EQ(url.toEncoded(), "./" + option.toUtf8());
+    EXPECT_TRUE(url.scheme().isEmpty());
+  }
+  EXPECT_EQ(kopira::desktopUrlFor(u"www.example.jp/-x"_s).toString(), u"www.example.jp/-x"_s);
 }
 
 }  // namespace

@@ -67,6 +67,19 @@ TEST(HistoryCopy, SelectionKeepsItsLineBreaks) {
   EXPECT_EQ(kopira::selectedLines(box), u"会社\r\n土地\r\n"_s);
 }
 
+// The close keeps what it could not save under this time in the keep folder.
+const QDateTime kNow(QDate(2026, 12, 9), QTime(10, 30, 0));
+
+// The message names the file and why, and the new content is in the keep
+// folder under the close's time.
+void expectKept(const QString& folder, const kopira::CloseReport& report, const QString& name, const QString& why,
+                const QByteArray& content) {
+  const QString kept = folder + u"/unsaved/20261209-103000-"_s + name;
+  EXPECT_TRUE(report.message().contains(u"・"_s + name + u"："_s + why)) << report.message().toStdString();
+  EXPECT_TRUE(report.message().contains(kept)) << report.message().toStdString();
+  EXPECT_EQ(readBytes(kept), content);
+}
+
 class HistoryFileTest : public ::testing::Test {
  protected:
   QString path() const { return dir_.filePath(u"kopiralog.txt"_s); }
@@ -74,7 +87,7 @@ class HistoryFileTest : public ::testing::Test {
 
   QTemporaryDir dir_;
   kopira::HistoryFile history_{dir_.path()};
-  kopira::CloseReport report_;
+  kopira::CloseReport report_{dir_.filePath(u"unsaved"_s), kNow};
 };
 
 TEST_F(HistoryFileTest, LoadsAndSavesTidiedText) {
@@ -108,7 +121,7 @@ TEST_F(HistoryFileTest, FailedSaveReloadsFromTheUntouchedFile) {
   history_.close(memo, memo, report_);
   EXPECT_EQ(readBytes(path()), "old\r\n");
   EXPECT_EQ(memo.text(), u"old\r\n"_s);
-  EXPECT_EQ(report_.message(), u"次のファイルを保存できませんでした。\nkopiralog.txt"_s);
+  expectKept(dir_.path(), report_, u"kopiralog.txt"_s, u"ファイルが読み取り専用です"_s, "old\r\nnew\r\n");
 }
 
 TEST_F(HistoryFileTest, UnloadableFileIsKeptAsideBeforeTheNewHistoryIsWritten) {
@@ -134,7 +147,7 @@ TEST_F(HistoryFileTest, FolderInPlaceOfTheFileIsLeftAndReported) {
   history_.close(memo, memo, report_);
   EXPECT_TRUE(QFileInfo(path()).isDir());
   EXPECT_TRUE(keptFiles().isEmpty());
-  EXPECT_EQ(report_.message(), u"次のファイルを保存できませんでした。\nkopiralog.txt"_s);
+  expectKept(dir_.path(), report_, u"kopiralog.txt"_s, u"同じ名前のフォルダなどがあり"_s, "new\r\n");
 }
 
 class NotePaneFilesTest : public ::testing::Test {
@@ -146,7 +159,7 @@ class NotePaneFilesTest : public ::testing::Test {
   kopira::MessageBoxRecorder boxes_;
   FakeMemo memo4_{{u"M"_s, u"e"_s, u"m"_s, u"o"_s, u"4"_s}};
   FakeMemo memo3_{{u""_s}};
-  kopira::CloseReport report_;
+  kopira::CloseReport report_{dir_.filePath(u"unsaved"_s), kNow};
 };
 
 TEST_F(NotePaneFilesTest, BothMissingAskForBothFilesMemo3First) {
@@ -182,13 +195,14 @@ TEST_F(NotePaneFilesTest, OnlyModifiedPanesAreSavedAndOneFailureDoesNotStopTheOt
   notes_.save(memo4_, memo3_, report_);
   EXPECT_EQ(readBytes(path(u"memo3.txt"_s)), "estate\r\n");
   EXPECT_EQ(readBytes(path(u"memo2.txt"_s)), "company\r\nmore\r\n");
-  EXPECT_EQ(report_.message(), u"次のファイルを保存できませんでした。\nmemo3.txt"_s);
+  expectKept(dir_.path(), report_, u"memo3.txt"_s, u"ファイルが読み取り専用です"_s, "estate\r\nmore\r\n");
 }
 
 TEST_F(NotePaneFilesTest, UnloadableNoteFileSurvivesTheEditedPane) {
   writeBytes(path(u"memo2.txt"_s), "\x93\x8c\x93");  // 東, then a lead byte cut off
   notes_.load(memo4_, memo3_);
-  EXPECT_EQ(boxes_.boxes.back().text, u"memo2.txtファイルを作成してください"_s);
+  EXPECT_TRUE(boxes_.boxes.back().text.startsWith(u"memo2.txtを読み込めませんでした（Shift-JISで読めないバイトがあります）"_s))
+      << boxes_.boxes.back().text.toStdString();
   memo3_.userTypes(u"typed"_s);
   notes_.save(memo4_, memo3_, report_);
   const QStringList kept = QDir(dir_.path()).entryList({u"memo2.txt.*.bak"_s}, QDir::Files);

@@ -146,14 +146,33 @@ TEST_F(StoredSettingsTest, PositionFarOffEveryScreenComesBack) {
   EXPECT_TRUE(screens.first().contains(w.form5.pos())) << w.form5.x() << "," << w.form5.y();
 }
 
-TEST_F(StoredSettingsTest, ReadOnlyFileStopsTheWrites) {
+// The close composes every value and replaces the file once: a read-only
+// file stays whole and the content it would have got comes back whole; a
+// value the file cannot hold costs none of the others.
+TEST_F(StoredSettingsTest, OnePassWriteKeepsTheFileWholeOrStoresEveryStorableValue) {
   writeBytes(path(), "[memo]\r\nedit1.text=x\r\n");
   makeReadOnly(path());
   Windows w;
   readAll(w);
   EXPECT_EQ(w.edits[0]->text(), u"x"_s) << "reads still work";
-  EXPECT_THROW(ss::writeAll(ini_, w.mainFields, w.dialogFields), EIniWriteError);
+  w.edits[1]->setText(u"新しい番号"_s);
+  const ss::WriteOutcome readOnly = ss::writeAll(ini_, w.mainFields, w.dialogFields);
   EXPECT_EQ(readBytes(path()), "[memo]\r\nedit1.text=x\r\n");
+  ASSERT_TRUE(readOnly.unsaved.has_value());
+  EXPECT_EQ(readOnly.unsaved->reason, u"ファイルが読み取り専用です"_s);
+  EXPECT_TRUE(readOnly.unsaved->content.contains("edit2.text=\x90\x56\x82\xb5\x82\xa2\x94\xd4\x8d\x86\r\n"));
+  EXPECT_TRUE(readOnly.unsaved->content.contains("[URL]\r\nedit6.text="));
+
+  QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  w.mainFields.memo[2].get = [] { return u"東京\n[evil]"_s; };
+  w.dialogFields.jyu[0].get = [] { return u"区長\U0001F600"_s; };
+  const ss::WriteOutcome refused = ss::writeAll(ini_, w.mainFields, w.dialogFields);
+  EXPECT_FALSE(refused.unsaved.has_value());
+  EXPECT_EQ(refused.refused, (QStringList{u"memo/edit3.text"_s, u"jyu/edit1.text"_s}));
+  Windows next;
+  readAll(next);
+  EXPECT_EQ(next.edits[1]->text(), u"新しい番号"_s);
+  EXPECT_EQ(next.edits[7]->text(), w.edits[7]->text()) << "values after a refused one are stored";
 }
 
 TEST(WindowOnScreen, KeepsAReachableWindowAndBringsBackAnUnreachableOne) {

@@ -2,6 +2,10 @@
 // reaches the preview: each input in its element, nothing of an earlier
 // request, the date stamp, the re-broken owner lines, the history after the
 // preview.
+#include <QFile>
+
+#include "app/tform5.h"
+#include "platform/cp932.h"
 #include "print_scheme_support.h"
 
 namespace kopira::printtest {
@@ -170,14 +174,15 @@ TEST_F(FillIns, OfficeLinesOfAStoppedPrintAreReplacedByTheNextPrint) {
 
 TEST_F(FillIns, ValuationOwnerColumnTakesTheCompanyBlockAtTheHiddenBoxsRows) {
   // Twenty wide characters: one row of the company block, two of the
-  // 216-pixel hidden box (fourteen characters a row).
+  // 216-pixel hidden box (thirteen characters a row), each of which fits
+  // the owner column whole.
   const QString line = QStringLiteral("株式会社").repeated(5);
   form->Memo2->setText(line + QStringLiteral("\r\n代表取締役"));
   ASSERT_EQ(form->Memo2->Lines().Count(), 2);
   form->BitBtn3->click();
   ASSERT_EQ(wait->shows.size(), 1u);
   EXPECT_EQ(linesOf(*Form4->QRReport1, QStringLiteral("QRMemo3")),
-            (QStringList{line.left(14), line.mid(14), QStringLiteral("代表取締役")}));
+            (QStringList{line.left(13), line.mid(13), QStringLiteral("代表取締役")}));
   EXPECT_EQ(form->Memo7->Text(), form->Memo2->Text());
   // The company page takes the block's own rows.
   form->BitBtn2->click();
@@ -222,6 +227,26 @@ TEST_F(FillIns, HistoryGetsCompanyThenRealEstateAfterThePreviewClosed) {
   form->BitBtn3->click();
   EXPECT_EQ(form->Memo5->Text(),
             QStringLiteral("株式会社甲\r\n東京都千代田区\r\n\r\n株式会社甲\r\n東京都千代田区\r\n\r\n"));
+}
+
+// The program closed while a preview is open (window close or a signal)
+// records that print's blocks before the history is saved, and only once.
+TEST_F(FillIns, ClosingTheProgramDuringThePreviewRecordsTheBlocksFirst) {
+  form->Memo2->setText(QStringLiteral("株式会社甲"));
+  form->Memo1->setText(QStringLiteral("土地"));
+  // The close stores the request dialog's fields too.
+  Form5 = new TForm5;
+  const std::unique_ptr<TForm5> dialog(Form5);
+  wait->whileOpen = [this] { form->close(); };
+  for (QPushButton* button : {form->BitBtn1, form->BitBtn2, form->BitBtn3}) {
+    form->Memo5->setText(QString());
+    button->click();
+    QFile saved(QDir(folder.path()).filePath(QStringLiteral("kopiralog.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), cp932::encode(QStringLiteral("株式会社甲\r\n土地\r\n")).value());
+    EXPECT_EQ(form->Memo5->Text(), QStringLiteral("株式会社甲\r\n土地\r\n")) << button->text().toStdString();
+  }
+  Form5 = nullptr;
 }
 
 TEST_F(FillIns, ASecondPressWhileThePreviewIsOpenChangesNothing) {

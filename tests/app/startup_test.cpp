@@ -6,10 +6,10 @@
 
 #include "app/startup.h"
 #include "app/tform1.h"
+#include "app/tform5.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
-#include "forms/tform5.h"
 #include "forms/tform6.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"

@@ -12,7 +12,7 @@
 
 #include "app/mail_and_hp.h"
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 #include "platform/cp932.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"
@@ -93,6 +93,12 @@ TEST_F(KeptBetweenRuns, FirstStartShowsEveryDefaultAndAsksForBothNoteFiles) {
   EXPECT_EQ(form->Memo4->Text(), u"M\r\ne\r\nm\r\no\r\n4\r\n"_s);
   EXPECT_EQ(form->Memo3->Text(), u"\r\n"_s);
   EXPECT_EQ(dialog->Edit1->text(), u"千代田区長"_s);
+
+  // The panes' starting texts are no edit of the user's: no note file yet.
+  show();
+  close();
+  EXPECT_FALSE(QFileInfo::exists(folder.path(u"memo2.txt"_s)));
+  EXPECT_FALSE(QFileInfo::exists(folder.path(u"memo3.txt"_s)));
 }
 
 TEST_F(KeptBetweenRuns, StartReadsTheStoredInputsAndTheCrossedNoteFiles) {
@@ -258,7 +264,7 @@ TEST_F(KeptBetweenRuns, ReadOnlySettingsAreNamedOnceAndCostNoNotes) {
   form->Memo5->Lines().Add(u"株式会社丁"_s);
   close();
   ASSERT_EQ(messages.boxes.size(), 1u);
-  EXPECT_EQ(messages.boxes[0].text, u"次のファイルを保存できませんでした。\nKopira.ini"_s);
+  EXPECT_TRUE(messages.boxes[0].text.contains(u"・Kopira.ini：ファイルが読み取り専用です。"_s));
   EXPECT_EQ(file("memo3.txt"), cp932(u"土地"_s));
   EXPECT_EQ(file("kopiralog.txt"), cp932(u"株式会社丁\r\n"_s));
   EXPECT_EQ(file("Kopira.ini"), cp932(u"[memo]\r\nedit1.text=札幌\r\n"_s));

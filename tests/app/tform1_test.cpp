@@ -1,12 +1,14 @@
-// The main window: its frame, focus order, folded note panes, the
-// office-address limit, activation, the clear and about buttons.
+// The main window: its frame, focus order, input method, folded note panes,
+// the office-address limit, activation, the clear and about buttons.
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "app/input_method.h"
 #include "app/tform1.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"
@@ -64,13 +66,14 @@ TEST_F(MainWindow, InputsStartWithTheirDefaults) {
 }
 
 TEST_F(MainWindow, HiddenLineBreakerBreaksAtItsOwnWidth) {
-  // 216 pixels of F2 hold 14 wide characters a row, shown or not.
-  form->Memo7->setText(QStringLiteral("あ").repeated(30));
+  // 216 pixels of F2 hold 13 wide characters a row (16-pixel cells, as
+  // the named face lays them), shown or not.
+  form->Memo7->setText(QStringLiteral("あ").repeated(27));
   EXPECT_FALSE(form->Memo7->isVisible());
   EXPECT_EQ(form->Memo7->Lines().Count(), 3);
   showAndActivate(form.get());
   EXPECT_FALSE(form->Memo7->isVisible());
-  form->Memo7->setText(QStringLiteral("あ").repeated(15));
+  form->Memo7->setText(QStringLiteral("あ").repeated(14));
   EXPECT_EQ(form->Memo7->Lines().Count(), 2);
 }
 
@@ -85,25 +88,80 @@ TEST_F(MainWindow, ControlsUseTheirFaceAndColour) {
   EXPECT_EQ(form->Memo3->font().pixelSize(), 12);
 }
 
-TEST_F(MainWindow, TabVisitsTheInputsInOrderAndSkipsBlocksAndPrintButtons) {
+// Tab and Shift+Tab from every control that can hold the focus. Tab never
+// lands on the two blocks, the print buttons or the portrait button, but
+// from them (where the mouse put the focus) it goes on to their neighbours.
+TEST_F(MainWindow, TabOrderBothWaysFromEveryControl) {
   showAndActivate(form.get());
-  auto tabRound = [&] {
-    QStringList visited;
-    form->Memo3->setFocus();
-    for (int i = 0; i < 20; ++i) {
-      QWidget* focused = QApplication::focusWidget();
-      visited << focused->objectName();
-      pressKey(focused, Qt::Key_Tab, QStringLiteral("\t"));
-      if (QApplication::focusWidget() == form->Memo3) break;
-    }
-    return visited;
+  struct Step {
+    const char* from;
+    const char* tab;
+    const char* backTab;
   };
-  const QStringList inputs{"Memo3", "Memo4", "Memo6", "Edit1", "Edit2", "Edit3", "Edit4",
-                           "Edit5", "Edit6", "Edit7", "Edit8", "Memo5"};
-  EXPECT_EQ(tabRound(), inputs + QStringList{"BitBtn8"});
+  const auto check = [&](const Step& step) {
+    auto* from = form->findChild<QWidget*>(QLatin1String(step.from));
+    for (const bool forward : {true, false}) {
+      from->setFocus();
+      ASSERT_EQ(QApplication::focusWidget(), from) << step.from;
+      QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                      forward ? Qt::NoModifier : Qt::ShiftModifier);
+      QApplication::sendEvent(from, &press);
+      EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), forward ? step.tab : step.backTab)
+          << (forward ? "Tab" : "Shift+Tab") << " from " << step.from;
+    }
+  };
+  const Step arrowsHidden[] = {
+      {"BitBtn5", "Memo3", "BitBtn8"}, {"Memo2", "Memo3", "BitBtn8"}, {"Memo3", "Memo4", "BitBtn8"},
+      {"Memo1", "Memo4", "Memo3"},     {"Memo4", "Memo6", "Memo3"},   {"Memo6", "Edit1", "Memo4"},
+      {"Edit1", "Edit2", "Memo6"},     {"Edit2", "Edit3", "Edit1"},   {"Edit3", "Edit4", "Edit2"},
+      {"Edit4", "Edit5", "Edit3"},     {"BitBtn4", "Edit5", "Edit4"}, {"BitBtn3", "Edit5", "Edit4"},
+      {"BitBtn2", "Edit5", "Edit4"},   {"BitBtn1", "Edit5", "Edit4"}, {"Edit5", "Edit6", "Edit4"},
+      {"Edit6", "Edit7", "Edit5"},     {"Edit7", "Edit8", "Edit6"},   {"Edit8", "Memo5", "Edit7"},
+      {"Memo5", "BitBtn8", "Edit8"},   {"BitBtn8", "Memo3", "Memo5"}};
+  for (const Step& step : arrowsHidden) check(step);
   form->BitBtn6->show();
   form->BitBtn7->show();
-  EXPECT_EQ(tabRound(), (inputs + QStringList{"BitBtn6", "BitBtn7", "BitBtn8"}));
+  const Step arrowsShown[] = {{"Memo5", "BitBtn6", "Edit8"},
+                              {"BitBtn6", "BitBtn7", "Memo5"},
+                              {"BitBtn7", "BitBtn8", "BitBtn6"},
+                              {"BitBtn8", "Memo3", "BitBtn7"}};
+  for (const Step& step : arrowsShown) check(step);
+}
+
+// The input method's events as ibus delivers them. Qt commits a composition
+// cut short by a click into its own box; the input method's own commit of
+// the same text, arriving in the box clicked, is dropped. A box with the
+// input method off takes no composed text at all.
+TEST_F(MainWindow, InputMethodTextStaysWhereItWasTyped) {
+  kopira::CompositionGuard guard(nullptr);
+  showAndActivate(form.get());
+  const auto composed = [](QWidget* box, const QString& preedit, const QString& commit) {
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(box, &event);
+  };
+  form->Memo6->setText(QStringLiteral("東京"));
+  form->Memo6->setFocus();
+  form->Memo6->moveCursor(QTextCursor::End);
+  composed(form->Memo6, QStringLiteral("あいう"), {});
+  composed(form->Memo6, {}, QStringLiteral("あいう"));  // Qt, as the focus leaves
+  form->Edit3->setFocus();
+  composed(form->Edit3, {}, QStringLiteral("あいう"));  // the input method's reset
+  EXPECT_EQ(form->Memo6->Text(), QStringLiteral("東京あいう"));
+  EXPECT_EQ(form->Edit3->text(), QStringLiteral("東京法務局"));
+  composed(form->Edit3, QStringLiteral("あいう"), {});
+  composed(form->Edit3, {}, QStringLiteral("あいう"));  // typed again: the user's own
+  EXPECT_EQ(form->Edit3->text(), QStringLiteral("東京法務局あいう"));
+
+  for (QWidget* box : {static_cast<QWidget*>(form->Edit3), static_cast<QWidget*>(form->Edit6)}) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(box, &query);
+    EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), box != form->Edit6) << box->objectName().toStdString();
+  }
+  const QString url = form->Edit6->text();
+  form->Edit6->setFocus();
+  composed(form->Edit6, {}, QStringLiteral("あ"));
+  EXPECT_EQ(form->Edit6->text(), url);
 }
 
 TEST_F(MainWindow, DraggingASplitterOpensTheNotePaneAndRewrapsTheBlock) {
@@ -171,6 +229,30 @@ TEST_F(MainWindow, EnterOnTheFourthLineGivesAFifthRowThatHoldsNoText) {
   EXPECT_EQ(form->Memo6->Lines().Count(), 4);
 }
 
+TEST_F(MainWindow, RowsLieACharacterHeightApartSoTheOfficeBoxShowsFive) {
+  showAndActivate(form.get());
+  // A stored address arrives line by line and leaves the caret on the fifth row.
+  form->Memo6->setText(QString());
+  for (const char* line : {"1", "2", "3", "4"}) form->Memo6->Lines().Add(QLatin1String(line));
+  QApplication::processEvents();
+  const QRect view = form->Memo6->viewport()->rect();
+  QTextCursor row(form->Memo6->document());
+  for (int i = 0; i < 5; ++i) {
+    const QRect caret = form->Memo6->cursorRect(row);
+    EXPECT_TRUE(view.contains(caret)) << "row " << i << " at " << caret.top() << " in a view of " << view.height();
+    row.movePosition(QTextCursor::NextBlock);
+  }
+  // Pitch: 15 px for F2, 12 px for F3.
+  for (TMemo* memo : {form->Memo6, form->Memo3}) {
+    memo->setText(QStringLiteral("a\nb"));
+    QTextCursor second(memo->document());
+    second.movePosition(QTextCursor::NextBlock);
+    EXPECT_EQ(memo->cursorRect(second).top() - memo->cursorRect(QTextCursor(memo->document())).top(),
+              memo->font().pixelSize())
+        << memo->objectName().toStdString();
+  }
+}
+
 TEST_F(MainWindow, EnterIsRefusedWhileTheOfficeAddressHoldsMoreThanFourLines) {
   QChar enter = QLatin1Char('\r');
   form->Memo6->blockSignals(true);  // a state only reachable mid-edit
@@ -220,6 +302,26 @@ TEST_F(MainWindow, ClearEmptiesOnlyTheCompanyAndRealEstateBlocks) {
   EXPECT_EQ(form->Memo6->Text(), QStringLiteral("事務所"));
   EXPECT_EQ(form->Memo5->Text(), QStringLiteral("履歴"));
   EXPECT_EQ(form->Edit1->text(), QStringLiteral("東京"));
+}
+
+// A character without a CP932 form arriving whole in one key event (a
+// surrogate pair), plain or with the modifiers AltGr may bring, enters no
+// multi-line box; the next ordinary key still does.
+TEST_F(MainWindow, KeyEventsWithoutACp932FormEnterNoMultiLineBox) {
+  for (TMemo* memo : {form->Memo2, form->Memo1, form->Memo3, form->Memo4, form->Memo6, form->Memo5, form->Memo7}) {
+    const QString before = memo->Text();
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::ControlModifier | Qt::AltModifier,
+                                                  Qt::KeyboardModifiers(Qt::GroupSwitchModifier)}) {
+      for (const QString& text : {QStringLiteral("\U0001F600"), QStringLiteral("\U00020BB7")}) {
+        QKeyEvent press(QEvent::KeyPress, 0, modifiers, text);
+        QApplication::sendEvent(memo, &press);
+      }
+    }
+    EXPECT_EQ(memo->Text(), before) << memo->objectName().toStdString();
+    memo->moveCursor(QTextCursor::End);
+    pressKey(memo, Qt::Key_A, QStringLiteral("\u301C"));
+    EXPECT_EQ(memo->Text(), before + QStringLiteral("\uFF5E")) << memo->objectName().toStdString();
+  }
 }
 
 TEST_F(MainWindow, AboutShowsTwoLinesOfContactDetails) {

@@ -7,10 +7,10 @@
 
 namespace {
 
-const QString kWide = QStringLiteral("あ");  // 15 pixels wide in the input font
+const QString kWide = QStringLiteral("あ");  // 16 pixels wide in the input font (the named face's cell)
 
 // A box like the hidden line breaker: F2, word wrap, no scroll bars, never
-// shown. 216 pixels leave room for 14 wide characters per row.
+// shown. 216 pixels leave room for 13 wide characters per row.
 std::unique_ptr<TMemo> hiddenBox(int width = 216, bool wrap = true) {
   auto memo = std::make_unique<TMemo>();
   memo->setGeometry(0, 0, width, 56);
@@ -26,10 +26,10 @@ TEST(TMemoLines, WrappedLineCountsAsRowsOfTheCurrentWidthEvenWhenHidden) {
   memo->setText(kWide.repeated(30));
   ASSERT_FALSE(memo->isVisible());
   EXPECT_EQ(memo->Lines().Count(), 3);
-  EXPECT_EQ(memo->Lines().Get(0), kWide.repeated(14));
-  EXPECT_EQ(memo->Lines().Get(2), kWide.repeated(2));
+  EXPECT_EQ(memo->Lines().Get(0), kWide.repeated(13));
+  EXPECT_EQ(memo->Lines().Get(2), kWide.repeated(4));
 
-  memo->resize(111, 56);  // 7 wide characters per row
+  memo->resize(120, 56);  // 7 wide characters per row
   EXPECT_EQ(memo->Lines().Count(), 5);
   EXPECT_EQ(memo->Lines().Get(4), kWide.repeated(2));
 
@@ -74,7 +74,7 @@ TEST(TMemoLines, DeleteTakesTheRowWithItsBreakButTheLastRowOnlyItsText) {
   // A row of a wrapped line ends without a break: only its text goes.
   memo->setText(kWide.repeated(20) + QStringLiteral("\r\nz"));
   memo->Lines().Delete(0);
-  EXPECT_EQ(memo->Text(), kWide.repeated(6) + QStringLiteral("\r\nz"));
+  EXPECT_EQ(memo->Text(), kWide.repeated(7) + QStringLiteral("\r\nz"));
 }
 
 TEST(TMemoLines, AddPutsTheBreakWhereTheTextNeedsItAndTheCaretBehind) {
@@ -115,11 +115,11 @@ TEST(TMemoLines, CopyingTakesTheDisplayRows) {
   memo->setText(kWide.repeated(16) + QStringLiteral("\r\nb"));
   TStringList copy(QStringList{QStringLiteral("old")});
   copy.Assign(memo->Lines());
-  EXPECT_EQ(copy.lines(), (QStringList{kWide.repeated(14), kWide.repeated(2), QStringLiteral("b")}));
+  EXPECT_EQ(copy.lines(), (QStringList{kWide.repeated(13), kWide.repeated(3), QStringLiteral("b")}));
 
   auto other = hiddenBox(111);
   other->Lines().Assign(memo->Lines());
-  EXPECT_EQ(other->Text(), kWide.repeated(14) + QStringLiteral("\r\n") + kWide.repeated(2) +
+  EXPECT_EQ(other->Text(), kWide.repeated(13) + QStringLiteral("\r\n") + kWide.repeated(3) +
                                QStringLiteral("\r\nb\r\n"));
 }
 

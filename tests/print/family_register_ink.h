@@ -17,8 +17,13 @@ namespace kopira::printtest {
 // One full-width character of the page's 11-point faces, in millimetres.
 inline constexpr double kFullWidthMm = 11.0 * 25.4 / 72.0;
 
+// One cell of the date stamp's 11-point fixed-pitch face as the named face
+// lays it: 16 pixels at 96 dpi (a 15-pixel font's cells round up to whole
+// half-widths).
+inline constexpr double kFixedCellMm = 16 * 25.4 / 96.0;
+
 // The left edge of the date stamp's cell that many full widths in.
-inline double dateCellMm(int widths) { return 146.2 + widths * kFullWidthMm; }
+inline double dateCellMm(int widths) { return 146.2 + widths * kFixedCellMm; }
 
 struct FillInPlace {
   const char* element;
@@ -30,7 +35,7 @@ struct FillInPlace {
 // The eleven fill-ins of the request page.
 inline const std::vector<FillInPlace>& requestPlaces() {
   static const std::vector<FillInPlace> places{
-      {"QRLabel7", {146.2, 35.7}, {144.0, 33.5, 64.0, 7.0}, 2 * kFullWidthMm},
+      {"QRLabel7", {146.2, 35.7}, {144.0, 33.5, 64.0, 7.0}, 2 * kFixedCellMm},
       {"QRLabel1", {35.1, 36.4}, {33.0, 34.0, 100.0, 8.5}},
       {"QRLabel2", {71.1, 84.3}, {69.0, 82.0, 139.0, 8.0}},
       {"QRLabel3", {71.1, 96.2}, {69.0, 94.0, 139.0, 8.0}},
@@ -64,7 +69,7 @@ inline std::vector<std::optional<double>> dateDigitStartsMm(const QImage& page, 
   for (int widths : {2, 5, 8}) {
     const double cell = dateCellMm(widths);
     const std::optional<QRectF> digits =
-        inkBoundsMm(page, dpi, QRectF(cell - 0.5 * kFullWidthMm, 34.0, 1.4 * kFullWidthMm, 6.0));
+        inkBoundsMm(page, dpi, QRectF(cell - 0.5 * kFixedCellMm, 34.0, 1.4 * kFixedCellMm, 6.0));
     starts.push_back(digits ? std::optional<double>(digits->left()) : std::nullopt);
   }
   return starts;

@@ -35,13 +35,13 @@ TEST(GdiText, FontsAdvancesAndExtent) {
 
   // Fixed-pitch Mincho: full width = the height, half width = half of it.
   const QString text = QStringLiteral("登記A") + QString::fromUcs4(U"\U00020B9F");
-  const QVector<int> advances = glyphAdvances(font, text);
+  const QVector<int> advances = glyphAdvances(fontSpec, text);
   ASSERT_EQ(advances.size(), 5);
   EXPECT_EQ(advances[0], 16);
   EXPECT_EQ(advances[1], 16);
   EXPECT_EQ(advances[2], 8);
   EXPECT_EQ(advances[4], 0);  // second half of a surrogate pair
-  const QSize extent = textExtent(font, QStringLiteral("登記A"));
+  const QSize extent = textExtent(fontSpec, QStringLiteral("登記A"));
   EXPECT_EQ(extent.width(), 40);
   EXPECT_EQ(extent.height(), 16);  // the cell of the original faces is their em
 }
@@ -57,15 +57,68 @@ TEST(GdiText, AdvancesAreRememberedPerFont) {
   FontSpec proportional = small;
   proportional.face = fonts::kPGothic;
   const QString text = QStringLiteral("登A i");
-  const QVector<int> smallAdvances = glyphAdvances(toQFont(small), text);
-  const QVector<int> proportionalAdvances = glyphAdvances(toQFont(proportional), text);
+  const QVector<int> smallAdvances = glyphAdvances(small, text);
+  const QVector<int> proportionalAdvances = glyphAdvances(proportional, text);
   for (int round = 0; round < 3; ++round) {
-    EXPECT_EQ(glyphAdvances(toQFont(large), text), (QVector<int>{40, 20, 20, 20}));
-    EXPECT_EQ(glyphAdvances(toQFont(small), text), smallAdvances);
-    EXPECT_EQ(glyphAdvances(toQFont(proportional), text), proportionalAdvances);
+    EXPECT_EQ(glyphAdvances(large, text), (QVector<int>{40, 20, 20, 20}));
+    EXPECT_EQ(glyphAdvances(small, text), smallAdvances);
+    EXPECT_EQ(glyphAdvances(proportional, text), proportionalAdvances);
   }
   EXPECT_EQ(smallAdvances, (QVector<int>{16, 8, 8, 8}));
   EXPECT_LT(proportionalAdvances[3], 8);  // a narrow i in the proportional face
+}
+
+// The stand-ins measure as the named faces did when the page tables were
+// made, and every device starts each character where the 96-dpi layout,
+// scaled, puts it.
+TEST(GdiText, NamedFaceAdvancesOnEveryDevice) {
+  struct Case {
+    const QString& face;
+    int pixelHeight;
+    int dpi;
+    QString text;
+    QVector<int> advances;
+  };
+  const std::vector<Case> cases = {
+      {fonts::kGothic, 12, 96, QStringLiteral("田A"), {12, 6}},
+      {fonts::kGothic, 13, 96, QStringLiteral("田A"), {14, 7}},     // half-width cells round up
+      {fonts::kMincho, 15, 96, QStringLiteral("田A"), {16, 8}},
+      {fonts::kGothic, 19, 96, QStringLiteral("田"), {20}},
+      {fonts::kPMincho, 12, 96, QStringLiteral("　田１，「"), {8, 12, 7, 7, 7}},
+      {fonts::kPGothic, 15, 96, QStringLiteral("　１"), {10, 9}},
+      {fonts::kGothic, 83, 600, QStringLiteral("田田田田"), {88, 87, 87, 88}},  // 14 px at 96 dpi, scaled
+      {fonts::kPMincho, 75, 600, QStringLiteral("　　　田"), {50, 50, 50, 75}},
+  };
+  for (const Case& c : cases) {
+    FontSpec fontSpec;
+    fontSpec.face = c.face;
+    fontSpec.pixelHeight = c.pixelHeight;
+    EXPECT_EQ(glyphAdvances(fontSpec, c.text, c.dpi, c.dpi), c.advances) << c.face.toStdString() << " " << c.text.toStdString();
+  }
+}
+
+TEST(GdiText, CharacterStartsAgreeOnEveryDevice) {
+  // A 9-point label line on the screen, a page picture, the printer and a
+  // PDF file: each start within half a device pixel of the 96-dpi layout.
+  const QString text = QStringLiteral("　（１）　申請人欄の上段に事務所所在地及び氏名を記入し，弁護士の職印を押印すること。");
+  for (const QString& face : {fonts::kPMincho, fonts::kGothic}) {
+    FontSpec layoutFont;
+    layoutFont.face = face;
+    layoutFont.pixelHeight = 12;
+    const QVector<int> layout = glyphAdvances(layoutFont, text);
+    for (const int dpi : {96, 300, 600, 1200}) {
+      FontSpec fontSpec = layoutFont;
+      fontSpec.pixelHeight = qRound(9.0 * dpi / 72);
+      const QVector<int> advances = glyphAdvances(fontSpec, text, dpi, dpi);
+      double layoutStart = 0;
+      int start = 0;
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        EXPECT_LE(std::abs(start - layoutStart * dpi / 96), 0.5) << dpi << " dpi, character " << i;
+        layoutStart += layout[i];
+        start += advances[i];
+      }
+    }
+  }
 }
 
 TEST(GdiText, GlyphsSitInTheirCellsFromTheTop) {
@@ -80,7 +133,7 @@ TEST(GdiText, GlyphsSitInTheirCellsFromTheTop) {
     drawGlyphs(painter, font, Qt::black, 30, 40, text, {20, 30, 20});
   }
   const QRect box = ink(image);
-  const QSize extent = textExtent(font, text);
+  const QSize extent = textExtent(fontSpec, text);
   EXPECT_GE(box.top(), 40);
   EXPECT_LE(box.bottom(), 40 + extent.height() - 1);
   EXPECT_GE(box.left(), 30);

@@ -29,7 +29,7 @@ class RecordingSurface : public DrawSurface {
   explicit RecordingSurface(int dpi) : dpi_(dpi) {}
   int dpiX() const override { return dpi_; }
   int dpiY() const override { return dpi_; }
-  void setFont(const FontSpec& font) override { font_ = toQFont(font); fontSpec = font; }
+  void setFont(const FontSpec& font) override { fontSpec = font; }
   void setPen(const PenSpec&) override {}
   void setBrush(const BrushSpec&) override {}
   void fillRect(int l, int t, int r, int b, const QColor& c) override { fills << Fill{l, t, r, b, c}; }
@@ -37,7 +37,7 @@ class RecordingSurface : public DrawSurface {
   void ellipse(int, int, int, int) override {}
   void line(int, int, int, int) override {}
   void textOut(int x, int y, TextAlign a, const QString& s) override { texts << DrawnText{x, y, a, s}; }
-  QSize textExtent(const QString& s) override { return kopira::report::textExtent(font_, s); }
+  QSize textExtent(const QString& s) override { return kopira::report::textExtent(fontSpec, s, dpi_, dpi_); }
 
   FontSpec fontSpec;
   QList<Fill> fills;
@@ -46,7 +46,6 @@ class RecordingSurface : public DrawSurface {
 
  private:
   int dpi_;
-  QFont font_;
 };
 
 class RecordingDestination : public ReportDestination {

@@ -188,6 +188,11 @@ TEST(QrpFile, DamagedFilesGiveAReason) {
   expectUnreadable(withU32(good, 136, 2), "ページが EMF 形式ではありません。");
   const auto beyondTheRecord = static_cast<uint32_t>(makeEmf().size() + 4);
   expectUnreadable(withU32(good, 136 + 48, beyondTheRecord), "ページが EMF 形式ではありません。");  // nBytes
+  // A sound header over garbage records would show a blank page.
+  QByteArray garbled = makeEmf(21000, 29700, 40);
+  garbled.replace(88, 40, QByteArray(40, '\x5a'));
+  for (const bool compressed : {false, true})
+    expectUnreadable(fileBytes({makeEmf(), garbled}, compressed), "2 ページ目の図形データが壊れています。");
 
   QByteArray packed = fileBytes({makeEmf(21000, 29700, 400)}, true);
   packed[packed.size() - 10] = static_cast<char>(packed[packed.size() - 10] ^ 0x5a);

@@ -149,6 +149,61 @@ TEST_F(IniFileTest, DamagedFilesReadSensiblyAndKeepTheirBytesOnWrite) {
   EXPECT_EQ(afterWrite(bad, "s", "ok", "x"), QByteArray(bad).replace("ok=\x93\x8c", "ok=x"));
 }
 
+// Files whose lines end in a lone CR read like CR LF files; a write changes
+// the line in place and adds lines with the file's own break.
+TEST_F(IniFileTest, CrOnlyFilesAreReadAndEditedInPlace) {
+  const QByteArray cr = "[memo]\rk=v\r[form]\rtop=7\r";
+  EXPECT_EQ(read(cr, "memo", "k"), "v");
+  EXPECT_EQ(read(cr, "form", "top"), "7");
+  EXPECT_EQ(afterWrite(cr, "memo", "k", "w"), "[memo]\rk=w\r[form]\rtop=7\r");
+  EXPECT_EQ(afterWrite(cr, "form", "left", "3"), "[memo]\rk=v\r[form]\rtop=7\rleft=3\r");
+  EXPECT_EQ(afterWrite("[s]\rk=v", "new", "a", "b"), "[s]\rk=v\r[new]\ra=b\r");
+  EXPECT_EQ(afterWrite("[s]\nk=v\n", "s", "a", "b"), "[s]\nk=v\na=b\r\n") << "LF files get CR LF lines as before";
+}
+
+// Batched writes reach the file as one replacement, or not at all.
+TEST_F(IniFileTest, UpdateWritesOnceOrLeavesTheFileWhole) {
+  const QString path = dir.write("t.ini", "[s]\r\nk=v\r\n");
+  TIniFile file(path);
+  file.BeginUpdate();
+  file.WriteString("s", "k", "w");
+  file.WriteString("t", "a", "b");
+  EXPECT_EQ(dir.read("t.ini"), "[s]\r\nk=v\r\n") << "nothing is written before the end";
+  EXPECT_FALSE(file.EndUpdate().has_value());
+  EXPECT_EQ(dir.read("t.ini"), "[s]\r\nk=w\r\n[t]\r\na=b\r\n");
+
+  QFile::setPermissions(path, QFileDevice::ReadOwner);
+  file.BeginUpdate();
+  file.WriteString("s", "k", "x");
+  const std::optional<kopira::file_replace::Unsaved> unsaved = file.EndUpdate();
+  ASSERT_TRUE(unsaved.has_value());
+  EXPECT_EQ(unsaved->content, "[s]\r\nk=x\r\n[t]\r\na=b\r\n");
+  EXPECT_EQ(dir.read("t.ini"), "[s]\r\nk=w\r\n[t]\r\na=b\r\n");
+  EXPECT_EQ(file.ReadString("s", "k", "DEF"), "w") << "after a failed update reads show the disk";
+
+  // A folder where the file should be is never replaced; the values are
+  // composed on an empty file for the caller to keep.
+  QDir(dir.folder()).mkdir("folder.ini");
+  TIniFile folder(dir.path("folder.ini"));
+  folder.BeginUpdate();
+  folder.WriteString("s", "k", "v");
+  const std::optional<kopira::file_replace::Unsaved> notAFile = folder.EndUpdate();
+  ASSERT_TRUE(notAFile.has_value());
+  EXPECT_EQ(notAFile->content, "[s]\r\nk=v\r\n");
+  EXPECT_TRUE(QFileInfo(dir.path("folder.ini")).isDir());
+}
+
+// A file changed on disk by someone else is read again; an unchanged one
+// is served from memory.
+TEST_F(IniFileTest, FileChangedOnDiskIsReadAgain) {
+  TIniFile file(dir.write("t.ini", "[s]\r\nk=one\r\n"));
+  EXPECT_EQ(file.ReadString("s", "k", "DEF"), "one");
+  dir.write("t.ini", "[s]\r\nk=second\r\n");
+  EXPECT_EQ(file.ReadString("s", "k", "DEF"), "second");
+  QFile::remove(dir.path("t.ini"));
+  EXPECT_EQ(file.ReadString("s", "k", "DEF"), "DEF");
+}
+
 TEST_F(IniFileTest, TextsThatCannotBeStoredAreRefused) {
   const QByteArray before = "[s]\r\nk=v\r\n";
   const QString path = dir.write("t.ini", before);

@@ -159,9 +159,15 @@ TEST_F(TIniGTTest, AbsurdCountsGiveBoundedLists) {
   const auto start = std::chrono::steady_clock::now();
   ini.ReadLines("m", "huge", huge);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-  // Bounded by the section's entries (4 keys), which still reaches neither
-  // item 5 nor billions of empty lines.
-  EXPECT_EQ(huge.lines(), QStringList({"a", "y", "", ""}));
+  // Bounded by the highest item stored (5): every stored item is read,
+  // gaps included, and no billions of empty lines.
+  EXPECT_EQ(huge.lines(), QStringList({"a", "y", "", "", "", "f"}));
+
+  // Sparse items past the target's own lines still come back.
+  store("[L]\r\nk.Count=3\r\nk.2=v2\r\nk.02=no\r\n");
+  TStringList sparse;
+  ini.ReadLines("L", "k", sparse);
+  EXPECT_EQ(sparse.lines(), QStringList({"", "", "v2"}));
 }
 
 TEST_F(TIniGTTest, WritesToAReadOnlyFileRaiseAndReadsStillWork) {

@@ -29,6 +29,37 @@ start_program() {
   pid=$!
 }
 
+# Openbox, to see the windows as a user's desktop frames them; it ends
+# with the X server.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+# A framed window's outer bounds, frame included: "LEFT,TOP WIDTHxHEIGHT".
+outer_bounds() {
+  local x y w h left right top bottom
+  read -r x y w h < <(xwininfo -id "$1" | sed -n 's/.*\(Absolute upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ',')
+  echo "$((x - left)),$((y - top)) $((w + left + right))x$((h + top + bottom))"
+}
+
+# Waits until a window's outer bounds (or, with a pattern, the part it
+# matches) are as expected; prints what they last were.
+wait_for_outer_bounds() {
+  local window=$1 expected=$2 seen=
+  for _ in $(seq 1 30); do
+    seen=$(outer_bounds "$window")
+    [[ "$seen" == $expected ]] && break
+    sleep 0.1
+  done
+  echo "$seen"
+}
+
 # The id of the shown window with exactly this title, waiting for it.
 find_window() {
   local found=

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/tform1.h"
-#include "forms/tform5.h"
+#include "app/tform5.h"
 #include "forms/tform6.h"
 #include "platform/clock.h"
 #include "platform/era_date.h"
@@ -39,7 +39,12 @@ void TForm5::BitBtn2Click() {
   page.label(QStringLiteral("QRLabel8"))->setCaption(Form1->Edit2->text());
   page.label(QStringLiteral("QRLabel10"))->setCaption(Form1->Edit5->text());
   page.label(QStringLiteral("QRLabel7"))->setCaption(kopira::era::format(kopira::clock::today(), kopira::era::kRequestStamp));
+  // Recorded when the preview closes, whether or not the page went to the
+  // printer.
+  const kopira::HeldHistory::Hold request(Form1->heldHistory(), [fields] {
+    QStringList entries;
+    for (const TEdit* field : fields) entries << field->text();
+    return entries;
+  });
   kopira::report::ShowPreviewAndWait(page);
-  // Recorded whether or not the page went to the printer.
-  for (const TEdit* field : fields) Form1->Memo5->Lines().Add(field->text());
 }

@@ -1,5 +1,5 @@
 // The request dialog's controls, and its creation from the stored settings.
-#include "forms/tform5.h"
+#include "app/tform5.h"
 
 #include "app/control_fonts.h"
 #include "app/pictures.h"

@@ -3,9 +3,6 @@
 // fields describe the request; its print button fills the request page of
 // Form6 from them and from the main window's office data. It is shown
 // without blocking the main window, and closing it only hides it.
-//
-// The dialog reaches into the main window, so it is built with the program
-// (kopira_app), not with the report pages.
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
