@@ -77,8 +77,8 @@ void TForm1::FormActivate() {
   TMemoLines& history = Memo5->Lines();
   history.Add(QString());
   Memo5->ensureCursorVisible();
-  const int last = history.Count() - 1;
-  if (last >= 0 && history.Get(last).isEmpty()) history.Delete(last);
+  // The last counted row alone: a long history is not laid out whole here.
+  if (history.Last().isEmpty()) history.DeleteLast();
   Memo2->setFocus();
 }
 
