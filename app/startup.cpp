@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/after_first_paint.h"
 #include "app/tform1.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
@@ -62,6 +63,9 @@ int run(int argc, char** argv) {
   initialiseApplication(app);
   createWindows(app);
   showMainWindow();
+  // The report pages are read once the main window is on screen.
+  afterFirstPaint(Form1, {[] { Form2->QRReport1.load(); }, [] { Form3->QRReport1.load(); },
+                          [] { Form4->QRReport1.load(); }, [] { Form6->QRReport1.load(); }});
   const int exitCode = QApplication::exec();
   destroyWindows();
   return exitCode;
