@@ -87,6 +87,11 @@ class MapWatch {
   ~MapWatch() { xcb_disconnect(connection_); }
   bool ok() const { return !xcb_connection_has_error(connection_); }
 
+  // Drops the events of earlier processes.
+  void drain() {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) free(event);
+  }
+
   // Waits until a top-level window is mapped; false when the process ended
   // or nothing was mapped within the time.
   bool waitForMap(pid_t pid, std::chrono::seconds limit) {
@@ -108,6 +113,13 @@ class MapWatch {
   xcb_connection_t* connection_;
   xcb_window_t root_ = 0;
 };
+
+// One connection for the whole run: the X server resets when its last
+// client leaves, and a connection made during the reset fails.
+MapWatch& mapWatch() {
+  static MapWatch watch;
+  return watch;
+}
 
 // A user's folder with a copy of the program (its settings file lies
 // beside it), both note files, a 100-row history and, when asked, a
@@ -133,6 +145,7 @@ void prepareFolder(const QTemporaryDir& dir, int extraSettingsKeys) {
 // One start of a program: the time until its window is mapped, in ms, and
 // its peak memory a moment later, in MB; nothing when it failed.
 std::optional<std::pair<double, double>> startOnce(MapWatch& watch, const QString& program, const QString& folder) {
+  watch.drain();
   const auto start = Clock::now();
   const pid_t pid = spawn({program}, folder);
   if (pid < 0) return std::nullopt;
@@ -148,7 +161,7 @@ std::optional<std::pair<double, double>> startOnce(MapWatch& watch, const QStrin
 }
 
 void StartToWindowMapped(benchmark::State& state) {
-  MapWatch watch;
+  MapWatch& watch = mapWatch();
   if (!watch.ok()) {
     state.SkipWithError("no X display (run under xvfb-run)");
     return;

@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev libqt6printsupport6 libgl-dev
   libicu-dev python3
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
-  xvfb xdotool x11-utils xauth libxcb1-dev
+  xvfb xdotool x11-utils xauth libxcb1-dev dbus-daemon
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
