@@ -98,7 +98,6 @@ void HistoryLoad::feed(bool untilEnd) {
   box_.document()->setUndoRedoEnabled(true);
   box_.document()->setModified(false);
   box_.moveCursor(QTextCursor::Start);
-  box_.setReadOnly(false);
   done();
 }
 
@@ -110,6 +109,7 @@ void HistoryLoad::scheduleFeed() {
 
 void HistoryLoad::done() {
   state_ = State::Done;
+  box_.setReadOnly(false);
   if (loaded_) loaded_();
 }
 

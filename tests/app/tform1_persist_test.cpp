@@ -160,6 +160,13 @@ TEST_F(KeptBetweenRuns, ALongHistoryLoadsBetweenEventsAndACloseWaitsForAllOfIt) 
   ASSERT_TRUE(form->historyLoading());
   close();
   EXPECT_EQ(file("kopiralog.txt"), cp932(lines.mid(19900).join(u"\r\n"_s))) << "closed before any activation";
+
+  writeBytes(folder.path(u"kopiralog.txt"_s), QByteArray(300'000, '\xff'));  // long, and not CP932
+  start();
+  form->show();
+  for (clock.start(); form->historyLoading() && clock.elapsed() < 10000;) QApplication::processEvents();
+  EXPECT_EQ(form->Memo5->Text(), QString());
+  EXPECT_FALSE(form->Memo5->isReadOnly()) << "a failed load leaves the box open to typing";
 }
 
 TEST_F(KeptBetweenRuns, CloseDropsBlankRowsAndKeepsTheLast100) {
