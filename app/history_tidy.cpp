@@ -3,10 +3,8 @@
 namespace kopira {
 
 void tidyAndCap(TStrings& rows, int cap) {
-  for (int i = rows.Count() - 1; i >= 0; --i) {
-    if (rows.Get(i).isEmpty()) rows.Delete(i);
-  }
-  for (int excess = rows.Count() - cap; excess > 0; --excess) rows.Delete(0);
+  rows.DeleteEmpty();
+  rows.KeepLast(cap);
 }
 
 }  // namespace kopira

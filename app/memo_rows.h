@@ -37,6 +37,8 @@ class MemoRows {
     if (i >= tailFrom_) row.position += tailShift_;
     return row;
   }
+  // The rows of the lines from first to last alone, laying out only those.
+  QList<Row> rowsOf(const QTextBlock& first, const QTextBlock& last) const;
 
  private:
   // What the breaking of every line depends on besides its text.
@@ -50,7 +52,6 @@ class MemoRows {
   };
   LayoutKey currentKey() const;
   void noteChange(int position, int removed, int added);
-  QList<Row> rowsOf(const QTextBlock& first, const QTextBlock& last) const;
   qsizetype firstRowFrom(int position) const;
   bool startsLine(qsizetype row) const;
   // Rows [from, to) become fresh; the rows after them move by shift_.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "app/after_first_paint.h"
 #include "app/file_locations.h"
 #include "app/input_method.h"
 #include "app/tform1.h"
@@ -79,6 +80,9 @@ int run(int argc, char** argv) {
   initialiseApplication(app);
   createWindows(app);
   showMainWindow();
+  // The report pages are read once the main window is on screen.
+  afterFirstPaint(Form1, {[] { Form2->QRReport1.load(); }, [] { Form3->QRReport1.load(); },
+                          [] { Form4->QRReport1.load(); }, [] { Form6->QRReport1.load(); }});
   const int exitCode = QApplication::exec();
   destroyWindows();
   return exitCode;

@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include <QCloseEvent>
+#include <utility>
 
 #include "app/activation_watch.h"
 #include "app/file_locations.h"
@@ -17,7 +18,10 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent), history_(kopira::file_locations::dataFolder()), notes_(kopira::file_locations::dataFolder()) {
   buildWindow();
-  heldHistory_ = std::make_unique<kopira::HeldHistory>(Memo5->Lines());
+  historyLoad_ = std::make_unique<kopira::HistoryLoad>(history_, *Memo5, [this] {
+    if (std::exchange(activationWaits_, false)) FormActivate();
+  });
+  heldHistory_ = std::make_unique<kopira::HeldHistory>(historyLoad_->lines());
   IniGT1 = kopira::createSettingsComponent(this);
   kopira::file_replace::removeStrayTemporaries(IniGT1->path());
   MailAndHP2 = new TMailAndHP(this);
@@ -75,12 +79,16 @@ void TForm1::Edit8DblClick() { kopira::openWebShortcut(*MailAndHP2, Edit8->text(
 
 void TForm1::FormActivate() {
   // Ends the history with exactly one line break unless it is empty, and
-  // shows its end.
+  // shows its end; a history still loading is ended once it is in.
+  if (historyLoad_->loading()) {
+    activationWaits_ = true;
+    return;
+  }
   TMemoLines& history = Memo5->Lines();
   history.Add(QString());
   Memo5->ensureCursorVisible();
-  const int last = history.Count() - 1;
-  if (last >= 0 && history.Get(last).isEmpty()) history.Delete(last);
+  // The last counted row alone: a long history is not laid out whole here.
+  if (history.Last().isEmpty()) history.DeleteLast();
   Memo2->setFocus();
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/held_history.h"
 #include "app/history_file.h"
+#include "app/history_load.h"
 #include "app/note_panes.h"
 #include "app/stored_settings.h"
 #include "app/tedit.h"
@@ -94,6 +95,8 @@ class TForm1 : public QWidget {
   // Entries of prints whose previews are open, added to the history when
   // they close.
   kopira::HeldHistory& heldHistory() { return *heldHistory_; }
+  // Whether a long history is still going into its box after the first show.
+  bool historyLoading() const { return historyLoad_->loading(); }
 
  Q_SIGNALS:
   // The window has closed; closing the main window ends the program.
@@ -116,8 +119,11 @@ class TForm1 : public QWidget {
   kopira::stored_settings::MainWindowFields mainFields();
   kopira::HistoryFile history_;
   kopira::NotePaneFiles notes_;
+  std::unique_ptr<kopira::HistoryLoad> historyLoad_;
   std::unique_ptr<kopira::HeldHistory> heldHistory_;
   bool historyLoaded_ = false;
+  // Activation came while the history was loading; it runs once it is in.
+  bool activationWaits_ = false;
   // Ending the program from outside closes this window normally.
   kopira::TerminationSignals* signals_ = nullptr;
 };

@@ -24,13 +24,12 @@ void TForm1::FormCreate() {
   notes_.load(memo4, memo3);
 }
 
-void TForm1::FormShow() {
-  MemoPane<TMemo> history(*Memo5);
-  history_.load(history);
-}
+void TForm1::FormShow() { historyLoad_->start(); }
 
 void TForm1::FormClose() {
-  // Prints whose previews are still open are recorded first.
+  // A history still loading goes in whole; prints whose previews are still
+  // open are recorded next.
+  historyLoad_->finish();
   heldHistory_->releaseAll();
   MemoPane<TMemo> history(*Memo5), memo4(*Memo4), memo3(*Memo3);
   const kopira::stored_settings::MainWindowFields fields = mainFields();

@@ -50,6 +50,11 @@ const MemoRows& TMemo::rows() const {
   return rows_;
 }
 
+QList<TMemo::Row> TMemo::rowsOf(const QTextBlock& first, const QTextBlock& last) const {
+  settleGeometry();
+  return rows_.rowsOf(first, last);
+}
+
 void TMemo::typeText(const QString& text) {
   QTextCursor cursor = textCursor();
   cursor.insertText(text);

@@ -3,6 +3,7 @@
 // line list, whose entries are the rows the box displays.
 #include <QPlainTextEdit>
 #include <functional>
+#include <optional>
 
 #include "app/memo_rows.h"
 #include "platform/tstrings.h"
@@ -26,8 +27,28 @@ class TMemoLines final : public TStrings {
   void Delete(int i) override;
   // Removes row i and everything after it, keeping the line break before it.
   void DeleteFrom(int i);
+  // The same results as the plain walks over the rows, laying out only the
+  // lines they must: the empty rows are the empty lines, and removing the
+  // first row of a line leaves the rest of it broken as before.
+  void DeleteEmpty() override;
+  void KeepLast(int n) override;
+  // The last counted row, and its removal, from the last two lines alone:
+  // what activation needs of a long history.
+  QString Last() const;
+  void DeleteLast();
 
  private:
+  using Row = MemoRows::Row;
+  // The last counted row, and the row after it (the uncounted empty one).
+  struct LastRows {
+    std::optional<Row> last;
+    std::optional<Row> next;
+  };
+  LastRows lastRows() const;
+  QString textOf(Row row) const;
+  // Removes row from its start to the start of next, or only its text.
+  void remove(Row row, std::optional<Row> next);
+
   TMemo& memo_;
 };
 
@@ -51,6 +72,9 @@ class TMemo : public QPlainTextEdit {
   // Every display row, from the same layout that draws the box; a hidden
   // box is laid out at its current size first. Valid until the next edit.
   const MemoRows& rows() const;
+  // The rows of the lines from first to last alone, laid out as rows() lays
+  // them out.
+  QList<Row> rowsOf(const QTextBlock& first, const QTextBlock& last) const;
 
   // Called with each character typed (CR for Enter) before it is inserted;
   // setting it to the null character discards it.

@@ -28,13 +28,16 @@ int TMemoLines::Count() const {
   return rows.at(rows.count() - 1).length == 0 ? count - 1 : count;
 }
 
-QString TMemoLines::Get(int i) const {
-  const MemoRows& rows = memo_.rows();
-  if (i < 0 || i >= rows.count()) return QString();
-  const TMemo::Row row = rows.at(i);
+QString TMemoLines::textOf(Row row) const {
   const QTextBlock block = memo_.document()->findBlock(row.position);
   const QString text = block.text().mid(row.position - block.position(), row.length);
   return kopira::cp932::truncateToBytes(text, kRowBufferBytes - 1);
+}
+
+QString TMemoLines::Get(int i) const {
+  const MemoRows& rows = memo_.rows();
+  if (i < 0 || i >= rows.count()) return QString();
+  return textOf(rows.at(i));
 }
 
 void TMemoLines::Clear() { memo_.setText(QString()); }
@@ -48,13 +51,15 @@ void TMemoLines::Add(const QString& s) {
   memo_.setTextCursor(cursor);
 }
 
+void TMemoLines::remove(Row row, std::optional<Row> next) {
+  const int end = next ? next->position : row.position + row.length;
+  if (end != row.position) removeText(memo_.document(), row.position, end);
+}
+
 void TMemoLines::Delete(int i) {
   const MemoRows& rows = memo_.rows();
   if (i < 0 || i >= rows.count()) return;
-  const TMemo::Row row = rows.at(i);
-  const bool last = i + 1 == rows.count();
-  const int end = last ? row.position + row.length : rows.at(i + 1).position;
-  if (end != row.position) removeText(memo_.document(), row.position, end);
+  remove(rows.at(i), i + 1 < rows.count() ? std::optional(rows.at(i + 1)) : std::nullopt);
 }
 
 void TMemoLines::DeleteFrom(int i) {
@@ -63,4 +68,59 @@ void TMemoLines::DeleteFrom(int i) {
   const int from = rows.at(i).position;
   const int end = memo_.document()->characterCount() - 1;
   if (end > from) removeText(memo_.document(), from, end);
+}
+
+void TMemoLines::DeleteEmpty() {
+  // Each empty line but the last goes with the line break after it; an
+  // empty last line is the uncounted row.
+  QTextDocument* document = memo_.document();
+  QList<int> empty;
+  for (QTextBlock block = document->begin(); block != document->lastBlock(); block = block.next()) {
+    if (block.length() == 1) empty.append(block.position());
+  }
+  if (empty.isEmpty()) return;
+  QTextCursor cursor(document);
+  cursor.beginEditBlock();
+  for (qsizetype i = empty.size() - 1; i >= 0; --i) {
+    cursor.setPosition(empty.at(i));
+    cursor.setPosition(empty.at(i) + 1, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  }
+  cursor.endEditBlock();
+}
+
+void TMemoLines::KeepLast(int n) {
+  // The lines before the one holding the n-th counted row from the end go
+  // whole, in one edit; that line then loses its surplus rows one by one.
+  QTextDocument* document = memo_.document();
+  QTextBlock block = document->lastBlock();
+  int rows = block.length() == 1 ? -1 : 0;  // an empty last row is not counted
+  for (; block.isValid(); block = block.previous()) {
+    rows += static_cast<int>(memo_.rowsOf(block, block).size());
+    if (rows >= n) break;
+  }
+  if (!block.isValid()) return;
+  if (block.position() > 0) removeText(document, 0, block.position());
+  for (int excess = rows - n; excess > 0; --excess) Delete(0);
+}
+
+TMemoLines::LastRows TMemoLines::lastRows() const {
+  const QTextBlock last = memo_.document()->lastBlock();
+  QList<Row> rows = memo_.rowsOf(last.previous().isValid() ? last.previous() : last, last);
+  LastRows result;
+  if (rows.last().length == 0) {
+    result.next = rows.takeLast();
+  }
+  if (!rows.isEmpty()) result.last = rows.last();
+  return result;
+}
+
+QString TMemoLines::Last() const {
+  const LastRows rows = lastRows();
+  return rows.last ? textOf(*rows.last) : QString();
+}
+
+void TMemoLines::DeleteLast() {
+  const LastRows rows = lastRows();
+  if (rows.last) remove(*rows.last, rows.next);
 }

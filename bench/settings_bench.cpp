@@ -1,5 +1,6 @@
-// Settings reads: each ReadText loads the file and finds its entry, as the
-// main window does for every stored value at start.
+// Settings reads, as the windows make them for every stored value at start:
+// many reads of a small file, and the first and a later read of a file of
+// 100,000 keys.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -33,5 +34,40 @@ void BM_ReadText1000On200Keys(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadText1000On200Keys)->Unit(benchmark::kMillisecond);
+
+// A settings file of 100,000 keys in one section before the main window's.
+QString largeSettings(const QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("Large.ini"));
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write("[extra]\r\n");
+    for (int i = 0; i < 100'000; ++i) file.write("key" + QByteArray::number(i) + "=value\r\n");
+    file.write("[memo]\r\nedit1.text=value\r\n");
+  }
+  return path;
+}
+
+// The first read of a component: the file is read and parsed.
+void BM_FirstReadOf100kKeys(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = largeSettings(dir);
+  for (auto _ : state) {
+    TIniGT ini;
+    ini.setFileName(path);
+    benchmark::DoNotOptimize(ini.ReadText(QStringLiteral("memo"), QStringLiteral("edit1.text"), QString()));
+  }
+}
+BENCHMARK(BM_FirstReadOf100kKeys)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A later read: served from what the first one parsed.
+void BM_LaterReadOf100kKeys(benchmark::State& state) {
+  QTemporaryDir dir;
+  TIniGT ini;
+  ini.setFileName(largeSettings(dir));
+  ini.ReadText(QStringLiteral("memo"), QStringLiteral("edit1.text"), QString());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ini.ReadText(QStringLiteral("memo"), QStringLiteral("edit1.text"), QString()));
+}
+BENCHMARK(BM_LaterReadOf100kKeys)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

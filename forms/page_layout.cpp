@@ -14,4 +14,9 @@ std::unique_ptr<report::TQRReport> loadPageLayout(const QString& resource) {
   return report::loadLayout(resource);
 }
 
+report::TQRReport& DeferredPage::page() const {
+  if (!page_) page_ = loadPageLayout(resource_);
+  return *page_;
+}
+
 }  // namespace kopira::forms

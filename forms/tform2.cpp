@@ -5,7 +5,7 @@
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2(QWidget* parent)
-    : QWidget(parent), QRReport1(kopira::forms::loadPageLayout(QStringLiteral(":/layouts/company.json"))) {
+    : QWidget(parent), QRReport1(QStringLiteral(":/layouts/company.json")) {
   setObjectName(QStringLiteral("Form2"));
 }
 

@@ -5,7 +5,7 @@
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3(QWidget* parent)
-    : QWidget(parent), QRReport1(kopira::forms::loadPageLayout(QStringLiteral(":/layouts/land_building.json"))) {
+    : QWidget(parent), QRReport1(QStringLiteral(":/layouts/land_building.json")) {
   setObjectName(QStringLiteral("Form3"));
 }
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "report/qr_report.h"
+#include "forms/page_layout.h"
 
 class TForm3 : public QWidget {
   Q_OBJECT
@@ -12,7 +12,7 @@ class TForm3 : public QWidget {
   ~TForm3() override;
 
   // The land and building registry application page (A4).
-  const std::unique_ptr<kopira::report::TQRReport> QRReport1;
+  const kopira::forms::DeferredPage QRReport1;
 };
 
 extern TForm3* Form3;

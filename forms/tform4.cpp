@@ -5,7 +5,7 @@
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4(QWidget* parent)
-    : QWidget(parent), QRReport1(kopira::forms::loadPageLayout(QStringLiteral(":/layouts/valuation.json"))) {
+    : QWidget(parent), QRReport1(QStringLiteral(":/layouts/valuation.json")) {
   setObjectName(QStringLiteral("Form4"));
 }
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "report/qr_report.h"
+#include "forms/page_layout.h"
 
 class TForm4 : public QWidget {
   Q_OBJECT
@@ -13,7 +13,7 @@ class TForm4 : public QWidget {
   ~TForm4() override;
 
   // The fixed-asset valuation certificate application page (B4).
-  const std::unique_ptr<kopira::report::TQRReport> QRReport1;
+  const kopira::forms::DeferredPage QRReport1;
 };
 
 extern TForm4* Form4;

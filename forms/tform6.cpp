@@ -5,7 +5,7 @@
 TForm6* Form6 = nullptr;
 
 TForm6::TForm6(QWidget* parent)
-    : QWidget(parent), QRReport1(kopira::forms::loadPageLayout(QStringLiteral(":/layouts/family_register.json"))) {
+    : QWidget(parent), QRReport1(QStringLiteral(":/layouts/family_register.json")) {
   setObjectName(QStringLiteral("Form6"));
 }
 

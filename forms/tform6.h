@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "report/qr_report.h"
+#include "forms/page_layout.h"
 
 class TForm6 : public QWidget {
   Q_OBJECT
@@ -12,7 +12,7 @@ class TForm6 : public QWidget {
   ~TForm6() override;
 
   // The request page: an overlay of fill-ins on the office's pre-printed A4 form.
-  const std::unique_ptr<kopira::report::TQRReport> QRReport1;
+  const kopira::forms::DeferredPage QRReport1;
 };
 
 extern TForm6* Form6;

@@ -125,6 +125,9 @@ QString mapInputTwins(const QString& text) {
 
 QString filterInput(const QString& text) {
   const QString mapped = mapInputTwins(text);
+  // One conversion of the whole text settles the usual case, where every
+  // character has a form; only a text that fails is filtered one by one.
+  if (encode(mapped)) return mapped;
   QString out;
   out.reserve(mapped.size());
   qsizetype units = 0;

@@ -15,6 +15,17 @@ class TStrings {
   virtual void Add(const QString& s) = 0;
   // Removes entry i; nothing past the end.
   virtual void Delete(int i) = 0;
+  // Removes every empty entry, walking from the last to the first. A list
+  // that knows its structure may do it faster, to the same result.
+  virtual void DeleteEmpty() {
+    for (int i = Count() - 1; i >= 0; --i) {
+      if (Get(i).isEmpty()) Delete(i);
+    }
+  }
+  // Removes the first entry as often as the count exceeds n (likewise).
+  virtual void KeepLast(int n) {
+    for (int excess = Count() - n; excess > 0; --excess) Delete(0);
+  }
   // Copies the entries of another list one by one (Clear, then Add each).
   void Assign(const TStrings& other) {
     Clear();

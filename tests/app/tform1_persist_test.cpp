@@ -3,6 +3,7 @@
 // at close; the history's arrow buttons, the web shortcuts, the close on a
 // termination signal.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -139,6 +140,39 @@ TEST_F(KeptBetweenRuns, HistoryLoadsAtTheFirstShowOnly) {
   form->hide();
   show();
   EXPECT_EQ(form->Memo5->Text(), u"印刷した行\r\n"_s);
+}
+
+TEST_F(KeptBetweenRuns, ALongHistoryLoadsBetweenEventsAndACloseWaitsForAllOfIt) {
+  folder.writeNotes();
+  QStringList lines;
+  for (int i = 0; i < 20000; ++i) lines << u"株式会社コピラ第%1号"_s.arg(i);
+  writeFile("kopiralog.txt", lines.join(u"\r\n"_s));  // 0.5 MB, no final break
+  start();
+  form->show();
+  form->activateWindow();
+  int turns = 0;
+  QElapsedTimer clock;
+  clock.start();
+  for (; form->historyLoading() && clock.elapsed() < 10000; ++turns) {
+    EXPECT_TRUE(form->Memo5->isReadOnly());
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
+  EXPECT_GT(turns, 1) << "the window kept answering while the history went in";
+  EXPECT_FALSE(form->Memo5->isReadOnly());
+  EXPECT_EQ(form->Memo5->Text(), lines.join(u"\r\n"_s) + u"\r\n"_s) << "activation ended it once it was in";
+
+  start();
+  form->show();
+  ASSERT_TRUE(form->historyLoading());
+  close();
+  EXPECT_EQ(file("kopiralog.txt"), cp932(lines.mid(19900).join(u"\r\n"_s))) << "closed before any activation";
+
+  writeBytes(folder.path(u"kopiralog.txt"_s), QByteArray(300'000, '\xff'));  // long, and not CP932
+  start();
+  form->show();
+  for (clock.start(); form->historyLoading() && clock.elapsed() < 10000;) QApplication::processEvents();
+  EXPECT_EQ(form->Memo5->Text(), QString());
+  EXPECT_FALSE(form->Memo5->isReadOnly()) << "a failed load leaves the box open to typing";
 }
 
 TEST_F(KeptBetweenRuns, CloseDropsBlankRowsAndKeepsTheLast100) {

@@ -123,4 +123,37 @@ TEST(TMemoLines, CopyingTakesTheDisplayRows) {
                                QStringLiteral("\r\nb\r\n"));
 }
 
+// The walks that lay out only the lines they must end where the plain walks
+// over every row end, on empty, wrapped and unbroken texts.
+TEST(TMemoLines, ShortcutWalksEndAsThePlainRowWalks) {
+  const QString wrapped = kWide.repeated(30);  // three rows
+  const QStringList texts{QString(),
+                          QStringLiteral("\r\n\r\n"),
+                          QStringLiteral("\r\na\r\n\r\nb\r\n\r\n"),
+                          QStringLiteral("a\r\n") + wrapped + QStringLiteral("\r\n\r\nb\r\n") + wrapped,
+                          wrapped + QStringLiteral("\r\n") + wrapped + QStringLiteral("\r\nc\r\n")};
+  const auto check = [&](const char* what, const std::function<void(TMemoLines&)>& shortcut,
+                         const std::function<void(TMemoLines&)>& plain) {
+    for (const QString& text : texts) {
+      auto fast = hiddenBox();
+      auto slow = hiddenBox();
+      fast->setText(text);
+      slow->setText(text);
+      shortcut(fast->Lines());
+      plain(slow->Lines());
+      EXPECT_EQ(fast->Text(), slow->Text()) << what << " on " << text.toStdString();
+    }
+  };
+  check("DeleteEmpty", [](TMemoLines& rows) { rows.DeleteEmpty(); }, [](TMemoLines& rows) { rows.TStrings::DeleteEmpty(); });
+  for (int n : {0, 1, 2, 4, 7}) {
+    check("KeepLast", [n](TMemoLines& rows) { rows.KeepLast(n); }, [n](TMemoLines& rows) { rows.TStrings::KeepLast(n); });
+  }
+  check("DeleteLast", [](TMemoLines& rows) { rows.DeleteLast(); }, [](TMemoLines& rows) { rows.Delete(rows.Count() - 1); });
+  for (const QString& text : texts) {
+    auto memo = hiddenBox();
+    memo->setText(text);
+    EXPECT_EQ(memo->Lines().Last(), memo->Lines().Get(memo->Lines().Count() - 1));
+  }
+}
+
 }  // namespace
