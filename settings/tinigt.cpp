@@ -1,6 +1,7 @@
 #include "settings/tinigt.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -49,9 +50,21 @@ QString iniNameFor(const QString& programFile) {
   return name;
 }
 
+// The file object of a path, shared by every component on that path (the
+// main window's and the dialog's), so the file is parsed once per run and
+// all of them see the same content.
+std::shared_ptr<TIniFile> sharedFile(const QString& path) {
+  static QHash<QString, std::weak_ptr<TIniFile>> files;
+  if (std::shared_ptr<TIniFile> file = files.value(path).lock()) return file;
+  files.removeIf([](const auto& entry) { return entry.value().expired(); });
+  auto file = std::make_shared<TIniFile>(path);
+  files.insert(path, file);
+  return file;
+}
+
 }  // namespace
 
-TIniGT::TIniGT(QObject* owner) : QObject(owner), file_(std::make_unique<TIniFile>(QString())) {}
+TIniGT::TIniGT(QObject* owner) : QObject(owner), file_(sharedFile(QString())) {}
 
 TIniGT::~TIniGT() = default;
 
@@ -80,7 +93,7 @@ void TIniGT::resolvePath() {
         break;
     }
   }
-  file_ = std::make_unique<TIniFile>(path);
+  file_ = sharedFile(path);
 }
 
 void TIniGT::Loaded() {
@@ -90,9 +103,8 @@ void TIniGT::Loaded() {
 QString TIniGT::path() const { return file_->FileName(); }
 
 void TIniGT::setDefaultsPath(const QString& path) {
-  defaults_ = path.isEmpty() ? nullptr : std::make_unique<TIniFile>(path);
+  defaults_ = path.isEmpty() ? nullptr : sharedFile(path);
 }
-
 
 QString TIniGT::ReadRawText(const QString& section, const QString& key, const QString& def) const {
   if (defaults_ && !file_->ReadSection(section).contains(key)) return defaults_->ReadString(section, key, def);

@@ -68,6 +68,6 @@ class TIniGT : public QObject {
   TIniGTDefaultDir defaultDir_ = ddApplication;
   QString fileName_;
   TIniGTFence fence_ = fnNone;
-  std::unique_ptr<TIniFile> file_;
-  std::unique_ptr<TIniFile> defaults_;
+  std::shared_ptr<TIniFile> file_;
+  std::shared_ptr<TIniFile> defaults_;
 };
