@@ -90,9 +90,9 @@ void TIniFile::refresh() const {
   loaded_ = true;
 }
 
-const ini::Index& TIniFile::index() const {
+ini::Index& TIniFile::index() const {
   refresh();
-  if (!index_) index_ = ini::buildIndex(content_);
+  if (!index_) index_.emplace(content_);
   return *index_;
 }
 
@@ -103,7 +103,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
 TIniSection TIniFile::ReadSection(const QString& section) const {
   const std::optional<QByteArray> name = askedName(section);
   if (!name) return TIniSection({});
-  return TIniSection(index().value(ini::foldedName(*name)));
+  return TIniSection(index().section(ini::foldedName(*name)));
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {

@@ -59,7 +59,7 @@ class TIniFile {
  private:
   // Loads the file when it is not loaded yet or changed on disk.
   void refresh() const;
-  const kopira::ini::Index& index() const;
+  kopira::ini::Index& index() const;
 
   QString path_;
   mutable kopira::ini::FileStamp stamp_;

@@ -92,31 +92,36 @@ QByteArray lineBreakOf(QByteArrayView content) {
   return loneCrFirst ? QByteArray("\r") : QByteArray("\r\n");
 }
 
-Index buildIndex(QByteArrayView content) {
-  Index index;
-  // The section being read, filled aside and stored when it ends. Only the
-  // first section of a name is read; later ones are skipped.
+Index::Index(QByteArrayView content) : content_(content) {
   QByteArray name;
-  SectionEntries entries;
-  bool reading = false;
-  const auto finish = [&] {
-    if (reading) index.insert(name, std::move(entries));
-    entries = {};
-  };
+  qsizetype begin = -1;  // of the section being passed, when it is the first of its name
   for (qsizetype pos = 0; pos < content.size();) {
     const Line line = lineAt(content, pos);
-    pos = line.next;
     if (line.kind == Line::Header) {
-      finish();
+      if (begin >= 0) spans_.insert(name, {begin, line.begin});
       name = foldedName(line.name);
-      reading = !index.contains(name);
-    } else if (line.kind == Line::Entry && reading) {
-      const QByteArray key = foldedName(line.name);
-      if (!entries.contains(key)) entries.insert(key, line.value.toByteArray());
+      begin = spans_.contains(name) ? -1 : line.next;
     }
+    pos = line.next;
   }
-  finish();
-  return index;
+  if (begin >= 0) spans_.insert(name, {begin, content.size()});
+}
+
+const SectionEntries& Index::section(const QByteArray& foldedSectionName) {
+  static const SectionEntries kNone;
+  const auto cached = entries_.constFind(foldedSectionName);
+  if (cached != entries_.constEnd()) return *cached;
+  const auto span = spans_.constFind(foldedSectionName);
+  if (span == spans_.constEnd()) return kNone;
+  SectionEntries entries;
+  for (qsizetype pos = span->begin; pos < span->end;) {
+    const Line line = lineAt(content_, pos);
+    pos = line.next;
+    if (line.kind != Line::Entry) continue;
+    const QByteArray key = foldedName(line.name);
+    if (!entries.contains(key)) entries.insert(key, line.value.toByteArray());
+  }
+  return *entries_.insert(foldedSectionName, std::move(entries));
 }
 
 }  // namespace kopira::ini

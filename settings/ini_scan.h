@@ -33,9 +33,25 @@ EntryLocation locateEntry(QByteArrayView content, QByteArrayView section, QByteA
 // occurrence of each key, values with blanks around them dropped.
 using SectionEntries = QHash<QByteArray, QByteArray>;
 
-// Every section's entries, by folded section name, in one pass over the file.
-using Index = QHash<QByteArray, SectionEntries>;
-Index buildIndex(QByteArrayView content);
+// The sections of a file, found in one pass over its lines (the first
+// section of each name). A section's entries are collected the first time it
+// is asked for, so a large section nobody reads costs only that pass. The
+// content viewed must outlive the index.
+class Index {
+ public:
+  explicit Index(QByteArrayView content);
+  // The entries of the section of that folded name; empty when none.
+  const SectionEntries& section(const QByteArray& foldedSectionName);
+
+ private:
+  struct Span {
+    qsizetype begin = 0;  // the line after the section's header
+    qsizetype end = 0;    // the next header, or the end of the file
+  };
+  QByteArrayView content_;
+  QHash<QByteArray, Span> spans_;
+  QHash<QByteArray, SectionEntries> entries_;
+};
 
 // The line break that lines added to the file get: a lone CR when the file's
 // first break is one, else CR LF.
