@@ -11,7 +11,7 @@ PACKAGES=(
   xvfb xdotool x11-utils xauth libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
-  openbox ibus ibus-mozc dbus-daemon libglib2.0-bin dconf-gsettings-backend
+  openbox ibus ibus-mozc dbus-daemon dbus-x11 libglib2.0-bin dconf-gsettings-backend
   dpkg-dev fakeroot file desktop-file-utils appstream
 )
 
