@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "platform/file_replace.h"
+
 namespace kopira::file_locations {
 namespace {
 
@@ -21,12 +23,8 @@ bool isInstallFolder(const QString& folder) {
                      [&](const QString& f) { return QFileInfo(f).canonicalFilePath() == canonical; });
 }
 
-// As the settings file's writer judges it: the superuser passes access(2)
-// for any folder, so the owner's write bit counts too.
-bool writable(const QString& folder) {
-  const QFileInfo info(folder);
-  return info.isWritable() && info.permissions().testFlag(QFileDevice::WriteOwner);
-}
+// As the writer of the settings file judges it.
+bool writable(const QString& folder) { return !file_replace::writeProtected(QFileInfo(folder)); }
 
 // The first of the folders that holds the file, or an empty string.
 QString firstExisting(const QStringList& folders, const QString& name) {

@@ -15,13 +15,6 @@ namespace {
 const QString kTemporaryMark = QStringLiteral(".kopira-tmp-");
 constexpr int kRandomLetters = 6;
 
-// The permission bits decide even for a user (such as root) whom the system
-// would let write anyway: a file or folder the user protected stays as it is.
-bool writeProtected(const QFileInfo& info) {
-  constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  return !(info.permissions() & anyWrite) || !info.isWritable();
-}
-
 Failure failureOf(int error) {
   switch (error) {
     case ENOSPC:
@@ -91,6 +84,11 @@ void syncFolder(const QString& folder) {
 }
 
 }  // namespace
+
+bool writeProtected(const QFileInfo& info) {
+  constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  return !(info.permissions() & anyWrite) || !info.isWritable();
+}
 
 std::optional<Failure> replace(const QString& path, QByteArrayView bytes) {
   const QFileInfo info(path);

@@ -6,6 +6,7 @@
 // writes the files a user keeps.
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFileInfo>
 #include <QString>
 #include <optional>
 
@@ -21,6 +22,11 @@ enum class Failure {
   WriteFailed,     // any other error of the system
   NoCp932Form,     // the text holds a character that a CP932 file cannot hold
 };
+
+// Whether replace() refuses a file or folder as read-only. The permission
+// bits decide even for a user (such as root) whom the system would let
+// write anyway: a file or folder the user protected stays as it is.
+bool writeProtected(const QFileInfo& info);
 
 // Writes bytes as the file's new content. Returns the failure, or nothing
 // when the new content is on disk under the file's name.
