@@ -108,6 +108,7 @@ WriteOutcome writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const Dia
   writePosition(ini, kDialogSection, *dialog.window);
   writeTexts(ini, std::span(kWebShortcutKeys), mainWindow.webShortcuts, outcome.refused);
   outcome.unsaved = ini.EndUpdate();
+  outcome.keptAs = ini.KeptAside();
   return outcome;
 }
 

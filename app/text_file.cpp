@@ -6,13 +6,6 @@
 #include "platform/cp932.h"
 
 namespace kopira::text_file {
-namespace {
-
-// How many numbered alternatives keepAside tries when the dated name is taken.
-constexpr int kMaxKeepAsideAttempts = 100;
-
-}  // namespace
-
 QString toCrLfBreaks(const QString& text) {
   QString out;
   out.reserve(text.size() + text.size() / 32 + 2);
@@ -54,16 +47,6 @@ std::optional<file_replace::Failure> save(const QString& path, const QString& te
   const std::optional<QByteArray> bytes = contentOf(text);
   if (!bytes) return file_replace::Failure::NoCp932Form;
   return file_replace::replace(path, *bytes);
-}
-
-QString keepAside(const QString& path, const QDateTime& when) {
-  const QString dated = path + u'.' + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  for (int attempt = 1; attempt <= kMaxKeepAsideAttempts; ++attempt) {
-    const QString target = dated + (attempt == 1 ? QString() : u'-' + QString::number(attempt)) + QStringLiteral(".bak");
-    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
-    return QFile::rename(path, target) ? target : QString();
-  }
-  return {};
 }
 
 }  // namespace kopira::text_file

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/activation_watch.h"
+#include "app/close_report.h"
 #include "app/file_locations.h"
 #include "app/mail_and_hp.h"
 #include "app/settings_component.h"
@@ -24,6 +25,7 @@ TForm1::TForm1(QWidget* parent)
   heldHistory_ = std::make_unique<kopira::HeldHistory>(historyLoad_->lines());
   IniGT1 = kopira::createSettingsComponent(this);
   kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  kopira::file_replace::removeStrayTemporariesIn(kopira::unsavedFolder());
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
   MailAndHP2->setHomePageAddress(QStringLiteral("http://"));
