@@ -160,7 +160,7 @@ TEST_F(FileReplaceTest, LinkToAnotherFileSystemIsSavedThroughToItsTarget) {
 
 // What a killed save leaves: a whole copy of the old content beside a file
 // cut short is put back; temporary files are removed unless a running save
-// holds them.
+// holds them, also those of the texts kept when a file could not be saved.
 TEST_F(FileReplaceTest, StartClearsWhatAKilledSaveLeft) {
   const QString file = path(QStringLiteral("Kopira.ini"));
   writeBytes(file, "new cont");  // cut short
@@ -178,6 +178,14 @@ TEST_F(FileReplaceTest, StartClearsWhatAKilledSaveLeft) {
   ::close(live);
   fr::removeStrayTemporaries(file);
   EXPECT_EQ(entries(dir_.path()), QStringList{QStringLiteral("Kopira.ini")});
+
+  // The folder of unsaved texts holds files of any name.
+  const QString unsaved = path(QStringLiteral("unsaved"));
+  ASSERT_TRUE(fr::makeFolder(unsaved));
+  writeBytes(unsaved + QStringLiteral("/20261209-103000-kopiralog.txt"), "kept");
+  writeBytes(unsaved + QStringLiteral("/20261209-103000-Kopira.ini.kopira-tmp-Zz9Yy8"), "dead");
+  fr::removeStrayTemporariesIn(unsaved);
+  EXPECT_EQ(entries(unsaved), QStringList{QStringLiteral("20261209-103000-kopiralog.txt")});
 }
 
 }  // namespace
