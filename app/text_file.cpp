@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/bounded_read.h"
 #include "platform/cp932.h"
 
 namespace kopira::text_file {
@@ -36,7 +37,7 @@ LoadResult load(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Unreadable, {}};
   // One byte more than allowed tells a file that grew since it was looked at.
-  const QByteArray bytes = file.read(kMaxBytes + 1);
+  const QByteArray bytes = readAtMost(file, kMaxBytes);
   if (file.error() != QFileDevice::NoError) return {LoadStatus::Unreadable, {}};
   return decode(bytes);
 }
