@@ -163,7 +163,8 @@ std::optional<file_replace::Unsaved> TIniFile::EndUpdate() {
                                                         : QStringLiteral("読み込めないファイルがあるため、上書きしませんでした");
     return file_replace::Unsaved{why, content_};
   }
-  if (overwritesUnreadable_ && info.exists()) {
+  // A file that will refuse the write needs no copy (and would get one at every close).
+  if (overwritesUnreadable_ && info.isFile() && !file_replace::writeProtected(info)) {
     keptAside_ = file_replace::keepAside(path_, QDateTime::currentDateTime());
     if (keptAside_.isEmpty()) return file_replace::Unsaved{file_replace::reason(file_replace::Failure::NotKeptAside), content_};
   }
