@@ -11,6 +11,7 @@
 #include "app/history_file.h"
 #include "app/history_load.h"
 #include "app/note_panes.h"
+#include "app/print_shift_settings.h"
 #include "app/stored_settings.h"
 #include "app/tedit.h"
 #include "app/tmemo.h"
@@ -121,6 +122,8 @@ class TForm1 : public QWidget {
   kopira::NotePaneFiles notes_;
   std::unique_ptr<kopira::HistoryLoad> historyLoad_;
   std::unique_ptr<kopira::HeldHistory> heldHistory_;
+  // Each printer queue's print-position adjustment, in the settings file.
+  std::unique_ptr<kopira::PrintShiftSettings> printShifts_;
   bool historyLoaded_ = false;
   // Activation came while the history was loading; it runs once it is in.
   bool activationWaits_ = false;
