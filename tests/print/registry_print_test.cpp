@@ -155,18 +155,19 @@ TEST_F(RegistryPrint, LandAndBuildingPageOnA4) {
 // On both kinds of queue every line lands within 0.02 mm of the tables from
 // the edge of the sheet the job was printed on; the driverless queue's
 // sheets are exact millimetres, not Qt's whole points.
-class LinesOnQueue : public RegistryPrint, public ::testing::WithParamInterface<QString> {};
+class LinesOnQueue : public RegistryPrint, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(LinesOnQueue, LandOnTheTables) {
   fillSample();
-  const PrintedJob a4 = printFrom(form->BitBtn1, *Form3->QRReport1, GetParam(), kFineDpi);
+  const QString queue = QString::fromLatin1(GetParam());
+  const PrintedJob a4 = printFrom(form->BitBtn1, *Form3->QRReport1, queue, kFineDpi);
   expectPrinted(a4, *Form3->QRReport1, QPageSize::A4, kLandAndBuildingTable, kTableTolerance);
-  const PrintedJob b4 = printFrom(form->BitBtn3, *Form4->QRReport1, GetParam(), kFineDpi);
+  const PrintedJob b4 = printFrom(form->BitBtn3, *Form4->QRReport1, queue, kFineDpi);
   expectPrinted(b4, *Form4->QRReport1, QPageSize::JisB4, kValuationTable, kTableTolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(RegistryPrint, LinesOnQueue, ::testing::Values(QStringLiteral("kopira"), kDriverless),
-                         [](const auto& param) { return param.param == kDriverless ? "Driverless" : "CupsPdf"; });
+INSTANTIATE_TEST_SUITE_P(RegistryPrint, LinesOnQueue, ::testing::Values("kopira", "kopira-ipp"),
+                         [](const auto& param) { return std::string(param.param) == "kopira" ? "CupsPdf" : "Driverless"; });
 
 // A shift set for one queue moves the drawing on that queue's paper by
 // exactly the shift; another queue, the preview and a saved PDF keep the
