@@ -5,15 +5,14 @@
 #include <QPageSize>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <map>
 
 #include "print_job.h"
 #include "print_scheme_support.h"
 #include "raster_lines.h"
+#include "shifts_in_memory.h"
 #include "report/image_destination.h"
 #include "report/preview/pdf_save.h"
 #include "report/preview/print_run.h"
-#include "report/preview/print_shift.h"
 #include "report/preview/printer_device.h"
 
 namespace kopira::printtest {
@@ -55,25 +54,6 @@ const QString kDriverless = QStringLiteral("kopira-ipp");
 // tables' 0.02 mm are widened by half a pixel.
 constexpr double kFineDpi = 1200;
 constexpr double kTableTolerance = 0.02 + 25.4 / kFineDpi / 2;
-
-// Shifts held in memory, as the settings file would hold them.
-class ShiftsInMemory : public report::PrintShiftStore {
- public:
-  ShiftsInMemory() : previous_(report::printShiftStore()) { report::setPrintShiftStore(this); }
-  ~ShiftsInMemory() override { report::setPrintShiftStore(previous_); }
-  report::PrintShift shiftFor(const QString& queue) const override {
-    const auto found = shifts.find(queue);
-    return found == shifts.end() ? report::PrintShift{} : found->second;
-  }
-  bool store(const QString& queue, const report::PrintShift& shift) override {
-    shifts[queue] = shift;
-    return true;
-  }
-  std::map<QString, report::PrintShift> shifts;
-
- private:
-  report::PrintShiftStore* previous_;
-};
 
 Lines shifted(Lines lines, double acrossMm, double downMm) {
   for (double& x : lines.xs) x += acrossMm;
