@@ -1,5 +1,7 @@
 #include "report/preview/print_shift.h"
 
+#include <cstdlib>
+
 namespace kopira::report {
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "platform/message_box.h"
 #include "report/preview/calibration_sheet.h"
