@@ -28,6 +28,7 @@ TForm1::TForm1(QWidget* parent)
   IniGT1 = kopira::createSettingsComponent(this);
   kopira::file_replace::removeStrayTemporaries(IniGT1->path());
   kopira::file_replace::removeStrayTemporariesIn(kopira::unsavedFolder());
+  printShifts_ = std::make_unique<kopira::PrintShiftSettings>(*IniGT1);
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
   MailAndHP2->setHomePageAddress(QStringLiteral("http://"));
