@@ -6,25 +6,26 @@
 namespace kopira::fonts {
 namespace {
 
-// Shares of the em in twelfths, as the 9-point (12-pixel) labels of the
-// forms measure them.
+// Shares of the em in twelfths, as the advance table has them at the
+// layouts' sizes, for the sizes it does not hold (the printer's above all).
 struct Share {
   char32_t from;
   char32_t to;
   int twelfths;
 };
 
-// Both proportional faces: ideographic space two thirds of the em, digits
-// seven twelfths (the tables' "　　　　通　　　　　件", "１１枚以上", "各１通").
-constexpr Share kProportional[] = {
+// The proportional Mincho: ideographic space two thirds of the em, digits
+// seven twelfths, comma and corner brackets half the em.
+constexpr Share kProportionalMincho[] = {
     {U'\u3000', U'\u3000', 8},
     {U'０', U'９', 7},
+    {U'，', U'，', 6},
+    {U'「', U'」', 6},
 };
-// The proportional Mincho also sets its comma and corner brackets at seven
-// twelfths (the legal notes of the valuation form).
-constexpr Share kProportionalMincho[] = {
-    {U'，', U'，', 7},
-    {U'「', U'」', 7},
+// The proportional Gothic: ideographic space and digits two thirds of the em.
+constexpr Share kProportionalGothic[] = {
+    {U'\u3000', U'\u3000', 8},
+    {U'０', U'９', 8},
 };
 
 template <size_t N>
@@ -71,8 +72,7 @@ int namedFaceAdvance(const QString& faceName, int pixelHeight, char32_t code, in
   }
   if (faceName == kPMincho || faceName == kPGothic) {
     if (const int fixed = entry != nullptr ? tableAdvance(*entry, code) : 0; fixed > 0) return fixed;
-    int share = shareOf(kProportional, code);
-    if (share == 0 && faceName == kPMincho) share = shareOf(kProportionalMincho, code);
+    const int share = faceName == kPMincho ? shareOf(kProportionalMincho, code) : shareOf(kProportionalGothic, code);
     if (share != 0) return twelfthsOfEm(share, pixelHeight);
   }
   return standInAdvance;
