@@ -8,11 +8,12 @@ measured width: pixels = MulDiv(sum of advances + 1, zoom, 100), and the
 stored value is pixels x 254 / 96 x 100 / zoom rounded half up. This script
 finds one whole-pixel advance per character, face and pixel height that
 gives every such label its stored width, with
-  - one advance for all kanji of a proportional face at a height, and
+  - one advance for all kanji, and one for all full-width digits, of a
+    proportional face at a height, and
   - one cell per fixed-pitch face at a height (full width twice the half),
-choosing, among all solutions, the one closest to the nominal widths (the
-em for full-width characters, half of it for the others; least sum of
-squared differences, then the lowest character codes changed).
+choosing a solution close to the nominal widths: the em for kanji, the
+stand-in face's own design advance (read from its font file) for the other
+characters of a proportional face.
 
 Usage: solve_face_advances.py [--check] [OUTPUT.cpp]
 Writes the C++ table (default: platform/face_advance_table.cpp). With
@@ -20,7 +21,6 @@ Writes the C++ table (default: platform/face_advance_table.cpp). With
 would write.
 """
 import json
-import math
 import os
 import struct
 import subprocess
@@ -65,7 +65,8 @@ def pixel_height(points):
 
 def extent_range(stored, zoom):
     """Text extents (sum of advances) whose measured width stores as `stored`."""
-    fits = [e for e in range(0, 4000)
+    near = stored * 96 // 254  # the extent is about the stored width in 96-dpi pixels
+    fits = [e for e in range(max(0, near - 6), near + 6)
             if round_half_up(Fraction(mul_div(e + 1, zoom, 100) * 254 * 100, 96 * zoom)) == stored]
     if not fits or fits[-1] - fits[0] + 1 != len(fits):
         raise SystemExit(f"no extent gives the stored width {stored} at zoom {zoom}")
@@ -264,24 +265,18 @@ class Problem:
         # Start from the nearest point (least squares) that meets every width
         # without whole pixels (Dykstra's alternating projections), rounded.
         x = [float(v) for v in value]
-        sets = [("box", i) for i in range(len(self.vars))] + [("label", k) for k in range(len(self.constraints))]
-        corrections = {which: [0.0] * len(self.vars) for which in sets}
+        sets = [[(i, 1)] for i in range(len(self.vars))] + [terms for terms, _, _ in self.constraints]
+        limits = [(lo[i], hi[i]) for i in range(len(self.vars))] + [(low, high) for _, low, high in self.constraints]
+        corrections = [[0.0] * len(terms) for terms in sets]
         for _ in range(3000):
-            for which in sets:
-                y = [a + b for a, b in zip(x, corrections[which])]
-                z = list(y)
-                kind, index = which
-                if kind == "box":
-                    z[index] = min(max(y[index], lo[index]), hi[index])
-                else:
-                    terms, low, high = self.constraints[index]
-                    t = sum(c * y[i] for i, c in terms)
-                    target = low if t < low else high if t > high else t
-                    norm = sum(c * c for _, c in terms)
-                    for i, c in terms:
-                        z[i] = y[i] + (target - t) * c / norm
-                corrections[which] = [a - b for a, b in zip(y, z)]
-                x = z
+            for terms, (low, high), correction in zip(sets, limits, corrections):
+                y = [x[i] + correction[n] for n, (i, _) in enumerate(terms)]
+                t = sum(c * v for (_, c), v in zip(terms, y))
+                target = low if t < low else high if t > high else t
+                shift = (target - t) / sum(c * c for _, c in terms)
+                for n, (i, c) in enumerate(terms):
+                    x[i] = y[n] + shift * c
+                    correction[n] = y[n] - x[i]
         for i, v in enumerate(x):
             step = min(max(round(v), lo[i]), hi[i]) - value[i]
             if step:
