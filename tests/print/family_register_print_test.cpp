@@ -91,7 +91,9 @@ TEST_F(FamilyRegisterPrint, ValuesLandWithinAFifthOfAMillimetreOnTheSheet) {
                 *printedDigits[i], onPaper, *previewDigits[i], inPreview);
     EXPECT_NEAR(*printedDigits[i], onPaper, 0.1);
     EXPECT_NEAR(*previewDigits[i], inPreview, 25.4 / 96);
-    if (i > 0) EXPECT_NEAR(*previewDigits[i] - *previewDigits[i - 1], 3 * printtest::fixedCellMm(96), 0.1);
+    if (i > 0) {
+      EXPECT_NEAR(*previewDigits[i] - *previewDigits[i - 1], 3 * printtest::fixedCellMm(96), 0.1);
+    }
   }
 }
 
