@@ -10,6 +10,7 @@
 #include "app/termination_signals.h"
 #include "platform/file_replace.h"
 #include "platform/message_box.h"
+#include "platform/write_refusal.h"
 
 TForm1* Form1 = nullptr;
 
@@ -23,7 +24,7 @@ TForm1::TForm1(QWidget* parent)
   });
   heldHistory_ = std::make_unique<kopira::HeldHistory>(historyLoad_->lines());
   IniGT1 = kopira::createSettingsComponent(this);
-  kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  if (kopira::write_refusal::reason().isEmpty()) kopira::file_replace::removeStrayTemporaries(IniGT1->path());
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
   MailAndHP2->setHomePageAddress(QStringLiteral("http://"));
@@ -109,6 +110,9 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   if (!event->isAccepted()) return;
-  FormClose();
+  if (!FormClose()) {
+    event->ignore();
+    return;
+  }
   Q_EMIT closed();
 }
