@@ -23,7 +23,8 @@ HandoverServer::HandoverServer(std::function<void()> comeForward, QObject* paren
   const QString name = serverName(QCoreApplication::applicationPid());
   // A socket left by a process of the same id that was killed.
   QLocalServer::removeServer(name);
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  // The socket takes the file mode mask's permissions; whoever may connect
+  // can do no more than bring the window forward.
   server_->listen(name);
   connect(server_, &QLocalServer::newConnection, this, &HandoverServer::answer);
 }

@@ -139,13 +139,22 @@ std::optional<LockHolder> FilesLock::take(const QStringList& folders) {
     }
     struct flock range = wholeFile(F_WRLCK);
     if (::fcntl(fd, F_OFD_SETLK, &range) != 0) {
+      // A file system without locks guards nothing here.
+      if (errno != EAGAIN && errno != EACCES) {
+        ::close(fd);
+        continue;
+      }
       const LockHolder holder = holderOf(fd);
       ::close(fd);
       release();
       return holder;
     }
     descriptors_.push_back(fd);
-    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, entry.constData(), entry.size(), 0) != entry.size()) {
+    // Written over the last holder's entry, then cut to its length: a reader
+    // meanwhile sees no whole entry and reads again.
+    struct stat lockStat = {};
+    if (::pwrite(fd, entry.constData(), entry.size(), 0) != entry.size() || ::fstat(fd, &lockStat) != 0 ||
+        (lockStat.st_size > entry.size() && ::ftruncate(fd, entry.size()) != 0)) {
       // The entry is for others to read; the lock excludes them without it.
     }
   }

@@ -41,8 +41,11 @@ bool TForm1::FormClose() {
   Memo5->setUpdatesEnabled(false);
   // Nobody may be at the screen to read a message when the close came from
   // outside.
-  const bool ends = kopira::saveAtClose(
-      {history_, Memo5->Lines(), history, *IniGT1, fields, dialog, notes_, memo4, memo3}, !signals_->requested());
+  // An end asked for from outside while the user was asked still ends.
+  const bool ends = kopira::saveAtClose({history_, Memo5->Lines(), history, *IniGT1, fields, dialog, notes_, memo4,
+                                         memo3},
+                                        !signals_->requested()) ||
+                    signals_->requested();
   if (!ends) Memo5->setText(typedHistory);
   Memo5->setUpdatesEnabled(true);
   return ends;
