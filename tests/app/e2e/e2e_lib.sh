@@ -1,8 +1,10 @@
 # Shared by the end-to-end scripts: runs them inside a fresh X server and
 # offers the steps a user takes. Source it with the script's arguments; the
 # script sets `tool` to the x11_window_tool before closing a window.
+# The server never resets: it would when its last client leaves (an xdotool
+# call, say), and a program connecting during the reset aborts.
 if [ -z "${KOPIRA_E2E_IN_XVFB:-}" ]; then
-  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 ${KOPIRA_E2E_SCREEN:-1280x1024x24} ${KOPIRA_E2E_XVFB_ARGS:-}" "$0" "$@"
+  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 ${KOPIRA_E2E_SCREEN:-1280x1024x24} -noreset ${KOPIRA_E2E_XVFB_ARGS:-}" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 
