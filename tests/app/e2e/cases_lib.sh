@@ -55,7 +55,7 @@ main_window() {
     main=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n 1 || true)
     [ -n "$main" ] && return
     answer_box
-    kill -0 "$pid" 2>/dev/null || fail "$case: the program ended"
+    kill -0 "$pid" 2>/dev/null || fail "$case: the program ended; its log: $(cat "$dir/log")"
     sleep 0.1
   done
   fail "$case: no main window"
@@ -100,10 +100,11 @@ kept() {
 }
 
 
-# Waits until the box at a point of the main window holds the text.
+# Waits until the box at a point of the main window holds the text; clicks
+# into it each time, as the window manager may give the focus elsewhere.
 box_at_holds() {
-  xdotool mousemove --window "$main" "$1" "$2" click 1
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 10); do
+    xdotool mousemove --window "$main" "$1" "$2" click 1
     focused_box_holds "$3" && return 0
     sleep 0.1
   done
