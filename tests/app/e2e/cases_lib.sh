@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 kopira=$1
 tool=$2
 main_caption='Kopira　v2.0'
-[ "$(id -u)" -eq 0 ] || fail "needs root to mount a tmpfs and to run as a second user"
+[ "$(id -u)" -eq 0 ] || fail "needs root: it runs the program as a second user"
 user=kopira-e2e
 id "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
 
