@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "app/controls/input_method.h"
+#include "app/files/copy_handover.h"
 #include "app/files/file_locations.h"
+#include "app/files/files_lock.h"
+#include "app/files/one_copy.h"
+#include "app/files/settings_component.h"
 #include "app/printing/tform5.h"
 #include "app/window/after_first_paint.h"
 #include "app/window/tform1.h"
@@ -14,6 +19,7 @@
 #include "forms/tform4.h"
 #include "forms/tform6.h"
 #include "platform/fonts.h"
+#include "platform/write_refusal.h"
 
 namespace kopira::startup {
 
@@ -70,6 +76,20 @@ bool takeArguments(int argc, char** argv) {
   return true;
 }
 
+void bringMainWindowForward() {
+  if (!Form1) return;
+  if (Form1->isMinimized()) Form1->showNormal();
+  // A modal window (the print preview, a message) stays in front of it.
+  QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : Form1;
+  front->raise();
+  front->activateWindow();
+}
+
+one_copy::Start claimKeptFiles(FilesLock& lock) {
+  const std::unique_ptr<TIniGT> settings(createSettingsComponent(nullptr));
+  return one_copy::claim(lock, one_copy::keptFolders(settings->path(), file_locations::dataFolder()));
+}
+
 int run(int argc, char** argv) {
   if (!takeArguments(argc, argv)) return 0;
   // The layout's 96-dpi pixels are logical pixels: Qt's high-DPI scaling
@@ -78,7 +98,15 @@ int run(int argc, char** argv) {
   // the logical font DPI kept at 96.
   QApplication app(argc, argv);
   initialiseApplication(app);
+  FilesLock lock;
+  const one_copy::Start start = claimKeptFiles(lock);
+  if (start == one_copy::Start::End) return 0;
+  // Later starts on the same files come here while this copy keeps them.
+  std::unique_ptr<HandoverServer> handover;
+  if (start == one_copy::Start::Editable) handover = std::make_unique<HandoverServer>(bringMainWindowForward);
+  if (start == one_copy::Start::ReadOnly) write_refusal::set(one_copy::readOnlyReason());
   createWindows(app);
+  if (start == one_copy::Start::ReadOnly) Form1->setWindowTitle(Form1->windowTitle() + one_copy::readOnlyTitleSuffix());
   showMainWindow();
   // The report pages are read once the main window is on screen.
   afterFirstPaint(Form1, {[] { Form2->QRReport1.load(); }, [] { Form3->QRReport1.load(); },

@@ -18,6 +18,10 @@ void createWindows(QApplication& app);
 // Shows the main window and makes it the active window.
 void showMainWindow();
 
+// Brings the main window (or the modal window in front of it) to the front,
+// un-minimised, for a later start on the same files.
+void bringMainWindowForward();
+
 // Destroys the six windows, the last created first.
 void destroyWindows();
 

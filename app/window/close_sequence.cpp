@@ -4,7 +4,7 @@
 
 namespace kopira {
 
-void saveAtClose(const ClosingWindow& window, bool interactive) {
+bool saveAtClose(const ClosingWindow& window, bool interactive) {
   CloseReport report;
   window.history.close(window.historyRows, window.historyPane, report);
   const QString settingsName = QFileInfo(window.ini.path()).fileName();
@@ -12,7 +12,7 @@ void saveAtClose(const ClosingWindow& window, bool interactive) {
   report.refused(settingsName, settings.refused);
   if (settings.unsaved) report.notSaved(settingsName, *settings.unsaved);
   window.notes.save(window.memo4, window.memo3, report);
-  report.tell(interactive);
+  return report.tell(interactive);
 }
 
 }  // namespace kopira

@@ -10,6 +10,7 @@
 #include "app/window/mail_and_hp.h"
 #include "platform/file_replace.h"
 #include "platform/message_box.h"
+#include "platform/write_refusal.h"
 
 TForm1* Form1 = nullptr;
 
@@ -25,7 +26,7 @@ TForm1::TForm1(QWidget* parent)
   printInputs_ = {Memo1, Memo2, Memo6, Memo7, Edit1, Edit2, Edit3, Edit4, Edit5, heldHistory_.get()};
   kopira::print::MainWindowInputs = &printInputs_;
   IniGT1 = kopira::createSettingsComponent(this);
-  kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  if (kopira::write_refusal::reason().isEmpty()) kopira::file_replace::removeStrayTemporaries(IniGT1->path());
   printShifts_ = std::make_unique<kopira::PrintShiftSettings>(*IniGT1);
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));
@@ -116,6 +117,9 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   if (!event->isAccepted()) return;
-  FormClose();
+  if (!FormClose()) {
+    event->ignore();
+    return;
+  }
   Q_EMIT closed();
 }
