@@ -15,9 +15,15 @@ struct Text {
   const char16_t* japanese;
 };
 
-// The print dialog's page range, which Qt's Japanese catalogue leaves English.
+// Parts of the print dialog that Qt's Japanese catalogue leaves English:
+// the page range, the two-sided printing, the printer's advanced tab.
 constexpr Text kJapaneseSupplement[] = {
     {"QPrintSettingsOutput", "Pages", u"ページ指定"},
+    {"QPrintSettingsOutput", "Double Sided Printing", u"両面印刷"},
+    {"QPrintSettingsOutput", "Off", u"なし"},
+    {"QPrintSettingsOutput", "Long side binding", u"長辺とじ"},
+    {"QPrintSettingsOutput", "Short side binding", u"短辺とじ"},
+    {"QPrintPropertiesWidget", "Advanced", u"詳細設定"},
     {"QPrintSettingsOutput",
      "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. "
      "E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",

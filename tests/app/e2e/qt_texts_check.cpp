@@ -1,6 +1,7 @@
 // Under the user's locale, the texts Qt itself puts into the program's
 // windows: the preview's Save and Open dialogs, the print dialog, and the
-// right-click menu of a single-line and a multi-line box. Each text the user
+// right-click menu of a single-line and a multi-line box; with a printer
+// also the print dialog's printer properties. Each text the user
 // sees (labels, buttons, their tooltips, group titles, tabs, list headers,
 // menu entries) is read from the widgets and printed; the check fails when
 // one holds an English word that is not in the list of words allowed to
@@ -26,9 +27,9 @@
 
 namespace {
 
-// Words that stay as they are in a Japanese desktop: key names, and the
-// file types the preview offers.
-const QStringList kAllowed{QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("Del"),
+// Words that stay as they are on a Japanese desktop: "OK", key names, and
+// the file types the preview offers.
+const QStringList kAllowed{QStringLiteral("OK"), QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("Del"),
                            QStringLiteral("Pagewright"), QStringLiteral("QRP"), QStringLiteral("PDF"),
                            QStringLiteral("pdf")};
 
@@ -46,9 +47,9 @@ void judge(const QString& where, const QString& text) {
   if (!english.isEmpty()) ++failures;
 }
 
-// Every text of a window the user can see or hover.
-void judgeWindow(const QString& name, QWidget* window) {
-  judge(name + QStringLiteral(" title"), window->windowTitle());
+// Every text of a window the user can see or hover, on the current tab of
+// each tab widget.
+void judgeShown(const QString& name, QWidget* window) {
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (!w->isVisibleTo(window)) continue;
     const QString where = name + u' ' + QString::fromLatin1(w->metaObject()->className());
@@ -64,7 +65,21 @@ void judgeWindow(const QString& name, QWidget* window) {
   }
 }
 
+// The same with each tab shown in turn.
+void judgeWindow(const QString& name, QWidget* window) {
+  judge(name + QStringLiteral(" title"), window->windowTitle());
+  judgeShown(name, window);
+  for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+    if (!tabs->isVisibleTo(window)) continue;
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      judgeShown(name + u' ' + tabs->tabText(i), tabs->widget(i));
+    }
+  }
+}
+
 // Reads the modal dialog that `open` shows, then closes it.
+void judgeModal(const QString& name, const std::function<void()>& open);
 void judgeModal(const QString& name, const std::function<void()>& open) {
   bool seen = false;
   QTimer poll;
@@ -73,12 +88,16 @@ void judgeModal(const QString& name, const std::function<void()>& open) {
     if (!dialog || seen) return;
     seen = true;
     judgeWindow(name, dialog);
-    // "Options >>" unfolds the rest of the print dialog.
+    // "Options >>" unfolds the rest of the print dialog; "Properties" opens
+    // the printer's own dialog when there is a printer.
     for (auto* button : dialog->findChildren<QAbstractButton*>())
       if (button->isVisible() && button->text().endsWith(QStringLiteral(">>"))) {
         button->click();
         judgeWindow(name + QStringLiteral(" options"), dialog);
       }
+    if (auto* properties = dialog->findChild<QAbstractButton*>(QStringLiteral("properties"));
+        properties && properties->isEnabled())
+      judgeModal(name + QStringLiteral(" properties"), [properties] { properties->click(); });
     dialog->close();
   });
   poll.start(50);
