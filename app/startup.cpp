@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/after_first_paint.h"
-#include "app/file_locations.h"
-#include "app/input_method.h"
+#include "app/controls/input_method.h"
+#include "app/files/file_locations.h"
+#include "app/printing/tform5.h"
 #include "app/qt_texts.h"
-#include "app/tform1.h"
-#include "app/tform5.h"
+#include "app/window/after_first_paint.h"
+#include "app/window/tform1.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"

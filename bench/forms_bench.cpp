@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/startup.h"
-#include "app/tform1.h"
+#include "app/window/tform1.h"
 #include "bench/program_bench.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"

@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
-#include "app/history_tidy.h"
+#include "app/files/text_file.h"
+#include "app/history/history_tidy.h"
 #include "app/startup.h"
-#include "app/text_file.h"
-#include "app/tform1.h"
+#include "app/window/tform1.h"
 #include "bench/program_bench.h"
 
 namespace {

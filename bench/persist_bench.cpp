@@ -4,8 +4,8 @@
 
 #include <QTemporaryDir>
 
-#include "app/history_file.h"
-#include "app/text_file.h"
+#include "app/files/text_file.h"
+#include "app/history/history_file.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "app/control_fonts.h"
+#include "app/controls/control_fonts.h"
+#include "app/controls/tmemo.h"
+#include "app/files/text_file.h"
 #include "app/startup.h"
-#include "app/text_file.h"
-#include "app/tform1.h"
-#include "app/tmemo.h"
+#include "app/window/tform1.h"
 #include "bench/program_bench.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/text_pane.h"
+#include "app/files/text_pane.h"
 #include "platform/desktop_open.h"
 #include "platform/tstrings.h"
 

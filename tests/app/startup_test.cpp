@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/printing/tform5.h"
 #include "app/startup.h"
-#include "app/tform1.h"
-#include "app/tform5.h"
+#include "app/window/tform1.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/text_file.h"
+#include "app/files/text_file.h"
 
 namespace tf = kopira::text_file;
 

@@ -19,9 +19,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/controls/tedit.h"
+#include "app/controls/tmemo.h"
 #include "app/qt_texts.h"
-#include "app/tedit.h"
-#include "app/tmemo.h"
 #include "report/preview/file_dialogs.h"
 #include "report/preview/print_dialog.h"
 

@@ -1,0 +1,18 @@
+#include "app/window/close_sequence.h"
+
+#include <QFileInfo>
+
+namespace kopira {
+
+void saveAtClose(const ClosingWindow& window, bool interactive) {
+  CloseReport report;
+  window.history.close(window.historyRows, window.historyPane, report);
+  const QString settingsName = QFileInfo(window.ini.path()).fileName();
+  const stored_settings::WriteOutcome settings = stored_settings::writeAll(window.ini, window.mainWindow, window.dialog);
+  report.refused(settingsName, settings.refused);
+  if (settings.unsaved) report.notSaved(settingsName, *settings.unsaved);
+  window.notes.save(window.memo4, window.memo3, report);
+  report.tell(interactive);
+}
+
+}  // namespace kopira
