@@ -1,7 +1,8 @@
 // The preview and printing: ShowPreviewAndWait until the first page is
 // painted, repainting a 400 % page while scrolling, saving the one-page
 // land and building form as PDF from its preview, and one A4 form printed
-// at the printer's resolution until its job is submitted (only when a
+// at the printer's resolution until its job is submitted, and the B4
+// calibration sheet until its job is submitted (the last two only when a
 // printer is installed, e.g. CUPS_SERVER pointing at the test server).
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include "report/qr_label.h"
 #include "report/preview/file_dialogs.h"
 #include "report/preview/pdf_save.h"
+#include "report/preview/calibration_sheet.h"
 #include "report/preview/print_run.h"
 #include "report/preview/printer_device.h"
 #include "report/preview/qr_printer.h"
@@ -94,6 +96,18 @@ void BM_PrintA4FormUntilSubmitted(benchmark::State& state) {
   for (auto _ : state) PrintReport(*report, slot);
 }
 BENCHMARK(BM_PrintA4FormUntilSubmitted)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PrintB4CalibrationSheetUntilSubmitted(benchmark::State& state) {
+  if (!printerInstalled()) {
+    state.SkipWithError("no printer installed");
+    return;
+  }
+  const QString queue = selectPrinter(-1).printerName();
+  for (auto _ : state) {
+    if (PrintCalibrationSheet(queue, TQRPaperSize::B4, {15, -8})) state.SkipWithError("not printed");
+  }
+}
+BENCHMARK(BM_PrintB4CalibrationSheetUntilSubmitted)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The Save dialog answered with a PDF name.
 class PdfName : public FileDialogs {

@@ -4,7 +4,10 @@
 # It runs our own cupsd (no systemd) with its state, spool and logs under
 # $KOPIRA_CUPS_DIR (default /tmp/kopira-cups), listening only on a local
 # socket and 127.0.0.1:$KOPIRA_CUPS_PORT (default 16631), browsing off, with
-# one cups-pdf queue "kopira" as the default printer. The distro's own cupsd,
+# one cups-pdf queue "kopira" as the default printer, and a driverless
+# (IPP Everywhere) queue "kopira-ipp" on CUPS's printer simulator
+# ippeveprinter at 127.0.0.1:$KOPIRA_CUPS_PORT+1, which keeps each job's
+# file in $KOPIRA_CUPS_DIR/ipp-out as JOBID-TITLE.pdf. The distro's own cupsd,
 # running or not, is left alone. cups-pdf reads its settings only from
 # /etc/cups/cups-pdf-TAG.conf; each start picks a tag no file there has yet,
 # creates that file (never replacing one) and stop removes it again. Clients
@@ -17,6 +20,8 @@ set -euo pipefail
 ROOT=${KOPIRA_CUPS_DIR:-/tmp/kopira-cups}
 PORT=${KOPIRA_CUPS_PORT:-16631}
 QUEUE=kopira
+IPP_QUEUE=kopira-ipp
+IPP_PORT=$((PORT + 1))
 PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 PID_FILE=$ROOT/cupsd.pid
 TAG_FILE=$ROOT/cups-pdf-tag
@@ -24,15 +29,23 @@ export CUPS_SERVER=$ROOT/cups.sock
 
 running() { [ -f "$PID_FILE" ] && kill -0 "$(cat "$PID_FILE")" 2>/dev/null; }
 
-stop() {
-  if running; then
+# Ends the process of a pid file this server wrote, and removes the file.
+end_process() {
+  local file=$1
+  if [ -f "$file" ] && kill -0 "$(cat "$file")" 2>/dev/null; then
     local pid
-    pid=$(cat "$PID_FILE")
+    pid=$(cat "$file")
     kill "$pid"
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
   fi
-  rm -f "$PID_FILE"
+  rm -f "$file"
+}
+
+stop() {
+  end_process "$PID_FILE"
+  end_process "$ROOT/ippeveprinter.pid"
+  end_process "$ROOT/dbus.pid"
   remove_pdf_conf
 }
 
@@ -93,7 +106,7 @@ Group lp
 SystemGroup root
 CONF
   cat > "$ROOT/etc/cupsd.conf" <<CONF
-LogLevel info
+LogLevel ${KOPIRA_CUPS_LOGLEVEL:-info}
 Listen 127.0.0.1:$PORT
 Listen $CUPS_SERVER
 Browsing Off
@@ -118,7 +131,7 @@ start() {
     echo "cups-test-server: must run as root (cups-pdf is a root backend)" >&2
     exit 1
   fi
-  for f in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf "$PPD"; do
+  for f in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf "$PPD" /usr/sbin/ippeveprinter; do
     [ -e "$f" ] || { echo "cups-test-server: $f is missing; run scripts/setup.sh" >&2; exit 1; }
   done
   stop
@@ -138,7 +151,58 @@ start() {
   echo "$tag" > "$TAG_FILE"
   lpadmin -p "$QUEUE" -E -v "cups-pdf:/$tag" -P "$PPD"
   lpadmin -d "$QUEUE"
+  start_driverless
   lpstat -d
+}
+
+# The simulated printer's sheets: A4 and JIS B4 in exact millimetres, with
+# the 4.23 mm margins of an office printer; it takes PDF.
+write_ipp_attributes() {
+  local size margins sizes="" entries=""
+  margins="MEMBER integer media-bottom-margin 423 MEMBER integer media-left-margin 423"
+  margins="$margins MEMBER integer media-right-margin 423 MEMBER integer media-top-margin 423"
+  for size in "21000 29700" "25700 36400"; do
+    set -- $size
+    sizes="$sizes${sizes:+,}{ MEMBER integer x-dimension $1 MEMBER integer y-dimension $2 }"
+    entries="$entries${entries:+,}{ MEMBER collection media-size { MEMBER integer x-dimension $1"
+    entries="$entries MEMBER integer y-dimension $2 } $margins }"
+  done
+  cat > "$ROOT/ipp.conf" <<CONF
+ATTR keyword media-supported iso_a4_210x297mm,jis_b4_257x364mm
+ATTR keyword media-ready iso_a4_210x297mm,jis_b4_257x364mm
+ATTR keyword media-default iso_a4_210x297mm
+ATTR collection media-size-supported $sizes
+ATTR collection media-col-database $entries
+ATTR keyword media-col-supported media-size,media-bottom-margin,media-left-margin,media-right-margin,media-top-margin
+ATTR integer media-bottom-margin-supported 423
+ATTR integer media-left-margin-supported 423
+ATTR integer media-right-margin-supported 423
+ATTR integer media-top-margin-supported 423
+ATTR collection media-col-default { MEMBER collection media-size { MEMBER integer x-dimension 21000 MEMBER integer y-dimension 29700 } $margins }
+ATTR mimeMediaType document-format-supported application/pdf
+ATTR keyword sides-supported one-sided
+CONF
+}
+
+# ippeveprinter announces itself through Avahi and will not start without a
+# system bus to reach it by; a private bus of our own stands in (with
+# announcing off, no Avahi daemon is needed). The job command does nothing,
+# so a job completes as soon as it has arrived; -k keeps its file.
+start_driverless() {
+  mkdir -p "$ROOT/ipp-out" "$ROOT/dbus"
+  write_ipp_attributes
+  dbus-daemon --session --address="unix:path=$ROOT/dbus/bus" --fork --print-pid > "$ROOT/dbus.pid"
+  DBUS_SYSTEM_BUS_ADDRESS="unix:path=$ROOT/dbus/bus" setsid /usr/sbin/ippeveprinter -p "$IPP_PORT" -n localhost \
+    -r off -k -c /bin/true -d "$ROOT/ipp-out" -a "$ROOT/ipp.conf" "Kopira IPP test" \
+    </dev/null >"$ROOT/log/ippeveprinter.out" 2>&1 &
+  echo $! > "$ROOT/ippeveprinter.pid"
+  local uri="ipp://localhost:$IPP_PORT/ipp/print"
+  for _ in $(seq 100); do
+    ipptool -q "$uri" get-printer-attributes.test 2>/dev/null && break
+    kill -0 "$(cat "$ROOT/ippeveprinter.pid")" 2>/dev/null || { cat "$ROOT/log/ippeveprinter.out" >&2; stop; exit 1; }
+    sleep 0.1
+  done
+  lpadmin -p "$IPP_QUEUE" -E -v "$uri" -m everywhere
 }
 
 case "${1:-}" in

@@ -10,7 +10,7 @@ PACKAGES=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   xvfb xdotool x11-utils xauth libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+  cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf poppler-utils libcups2-dev
   openbox ibus ibus-mozc dbus-daemon dbus-x11 libglib2.0-bin dconf-gsettings-backend
   dpkg-dev fakeroot file desktop-file-utils appstream lintian locales
 )

@@ -16,6 +16,7 @@
 #include "app/history/history_load.h"
 #include "app/history/note_panes.h"
 #include "app/printing/print_inputs.h"
+#include "app/printing/print_shift_settings.h"
 #include "settings/tinigt.h"
 
 class TMailAndHP;
@@ -123,6 +124,8 @@ class TForm1 : public QWidget {
   kopira::NotePaneFiles notes_;
   std::unique_ptr<kopira::HistoryLoad> historyLoad_;
   std::unique_ptr<kopira::HeldHistory> heldHistory_;
+  // Each printer queue's print-position adjustment, in the settings file.
+  std::unique_ptr<kopira::PrintShiftSettings> printShifts_;
   // The inputs the print buttons and the request dialog fill the pages from.
   kopira::print::PrintInputs printInputs_{};
   bool historyLoaded_ = false;

@@ -1,7 +1,10 @@
 #include "report/preview/print_dialog.h"
 
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include "report/preview/print_shift_tab.h"
 
 namespace kopira::report {
 namespace {
@@ -21,7 +24,13 @@ class QtPrintDialogRunner : public PrintDialogRunner {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    auto* shiftTab = new PrintShiftTab(printer.printerName());
+    dialog.setOptionTabs({shiftTab});
+    // The dialog's printer list: the tab follows the printer chosen there.
+    if (auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers")))
+      QObject::connect(printers, &QComboBox::currentTextChanged, shiftTab, &PrintShiftTab::setQueue);
     if (dialog.exec() != QDialog::Accepted) return false;
+    request.shifts = shiftTab->changedShifts();
 
     request.printerName = printer.printerName();
     request.orientation = printer.pageLayout().orientation();

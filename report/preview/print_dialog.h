@@ -2,8 +2,11 @@
 // The system Print dialog behind one small interface, so a test can answer
 // it. The request carries what the dialog is prepared with; on OK the runner
 // writes the user's choices back into it.
+#include <QHash>
 #include <QPageLayout>
 #include <QString>
+
+#include "report/preview/print_shift.h"
 
 class QWidget;
 
@@ -22,6 +25,8 @@ struct PrintDialogRequest {
   int copies = 1;
   // Chosen by the user.
   Range range = Range::All;
+  // Print-position adjustments the user changed, per printer queue.
+  QHash<QString, PrintShift> shifts;
 };
 
 class PrintDialogRunner {

@@ -2,11 +2,28 @@
 
 #include <QPrinterInfo>
 
+#include "platform/message_box.h"
 #include "report/preview/print_dialog.h"
 #include "report/preview/printer_device.h"
 #include "report/qr_report.h"
 
 namespace kopira::report {
+namespace {
+
+// The shifts take effect from the next print; one that cannot be saved is
+// said so, as it would be lost at the next start.
+void storeShifts(const QHash<QString, PrintShift>& shifts) {
+  PrintShiftStore* store = printShiftStore();
+  if (!store) return;
+  QStringList unsaved;
+  for (auto it = shifts.cbegin(); it != shifts.cend(); ++it)
+    if (!store->store(it.key(), it.value())) unsaved << it.key();
+  if (!unsaved.isEmpty())
+    messageBoxes().plain(QStringLiteral("印刷位置の調整（%1）を設定ファイルに保存できませんでした。")
+                             .arg(unsaved.join(QStringLiteral("、"))));
+}
+
+}  // namespace
 
 void RunPrintSetup(TQRReport& report, int finishedPages, QWidget* parent) {
   TQRPrinterSettings& settings = report.printerSettings;
@@ -42,6 +59,7 @@ void RunPrintSetup(TQRReport& report, int finishedPages, QWidget* parent) {
     settings.lastPage = 0;
   }
   report.tag = 0;
+  storeShifts(request.shifts);
 }
 
 }  // namespace kopira::report

@@ -9,6 +9,7 @@
 #include "report/preview/page_picture.h"
 #include "report/preview/printer_device.h"
 #include "report/preview/qr_events.h"
+#include "report/preview/sheet_placement.h"
 #include "report/qr_error.h"
 #include "report/rounding.h"
 #include "report/store/paper_guess.h"
@@ -104,6 +105,8 @@ void TQRPrinter::BeginPrinterPage() {
       painter_.reset();
       throw EQRError(QStringLiteral("プリンタに出力できません"));
     }
+    // The move stays on the painter for every later page of the document.
+    placeOnSheet(*painter_, *printer_);
     printerSurface_ = std::make_unique<PainterSurface>(*painter_);
   } else {
     printer_->newPage();
@@ -186,6 +189,7 @@ void TQRPrinter::PrintLoadedPages() {
 
   QPainter painter;
   if (!painter.begin(&printer)) throw EQRError(QStringLiteral("プリンタに出力できません"));
+  placeOnSheet(painter, printer);
   // The pictures are whole pages; stretched over the whole sheet they keep
   // every element at its distance from the paper's corner.
   const QRect sheet = printer.pageLayout().fullRectPixels(printer.resolution());

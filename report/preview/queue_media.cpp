@@ -1,7 +1,6 @@
 #include "report/preview/queue_media.h"
 
 #include <QSize>
-#include <QSizeF>
 #include <cups/cups.h>
 
 #include <algorithm>
@@ -9,12 +8,11 @@
 
 namespace kopira::report {
 
-std::optional<QPageSize> queueSheet(const QString& printerName, const QPageSize& standard) {
+std::optional<QSizeF> queueSheetPoints(const QString& printerName, const QSizeF& portraitMm) {
   cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printerName.toUtf8().constData(), nullptr);
   if (dest == nullptr) return std::nullopt;
-  std::optional<QPageSize> sheet;
+  std::optional<QSizeF> sheet;
   if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-    const QSizeF wanted = standard.size(QPageSize::Millimeter);
     double best = 3.0;
     const int count = cupsGetDestMediaCount(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT);
     for (int i = 0; i < count; ++i) {
@@ -22,16 +20,23 @@ std::optional<QPageSize> queueSheet(const QString& printerName, const QPageSize&
       if (!cupsGetDestMediaByIndex(CUPS_HTTP_DEFAULT, dest, info, i, CUPS_MEDIA_FLAGS_DEFAULT, &size)) continue;
       const double width = size.width / 100.0;  // hundredths of a millimetre
       const double length = size.length / 100.0;
-      const double off = std::max(std::abs(width - wanted.width()), std::abs(length - wanted.height()));
+      const double off = std::max(std::abs(width - portraitMm.width()), std::abs(length - portraitMm.height()));
       if (off > best) continue;
       best = off;
-      const QSize points(qRound(width * 72 / 25.4), qRound(length * 72 / 25.4));
-      sheet = points == standard.sizePoints() ? standard : QPageSize(points, standard.name(), QPageSize::ExactMatch);
+      sheet = QSizeF(width * 72 / 25.4, length * 72 / 25.4);
     }
     cupsFreeDestInfo(info);
   }
   cupsFreeDests(1, dest);
   return sheet;
+}
+
+std::optional<QPageSize> queueSheet(const QString& printerName, const QPageSize& standard) {
+  const std::optional<QSizeF> exact = queueSheetPoints(printerName, standard.size(QPageSize::Millimeter));
+  if (!exact) return std::nullopt;
+  const QSize points(qRound(exact->width()), qRound(exact->height()));
+  if (points == standard.sizePoints()) return standard;
+  return QPageSize(points, standard.name(), QPageSize::ExactMatch);
 }
 
 }  // namespace kopira::report

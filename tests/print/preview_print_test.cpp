@@ -1,5 +1,6 @@
 // Printing from the preview on the test CUPS queue: the report generated on
-// the printer, a page range that prints nothing, a loaded file replayed.
+// the printer, a page range that prints nothing, a loaded file replayed
+// (moved by the queue's print-position adjustment).
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -12,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/message_box_recorder.h"
+#include "print_job.h"
+#include "raster_lines.h"
+#include "shifts_in_memory.h"
 #include "report/layout_loader.h"
 #include "report/preview/print_run.h"
 #include "report/preview/qr_printer.h"
@@ -96,9 +100,10 @@ TEST(PreviewPrint, ARangeBeyondTheLastPageOpensNoDocument) {
   EXPECT_TRUE(printedFor(title).isEmpty());
 }
 
-TEST(PreviewPrint, ALoadedFileIsReplayedOnThePrinter) {
-  const QString title = uniqueTitle("loaded");
-  auto report = a4Page(title);
+// Printed once as it is and once with a shift for the queue: the shift
+// moves the replayed page by exactly +1.5 mm across and -0.8 mm down.
+TEST(PreviewPrint, ALoadedFileIsReplayedOnThePrinterMovedByTheQueuesShift) {
+  auto report = a4Page(QString());
   TQRPrinter pictures(TQRPrinter::Destination::Pictures);
   report->GeneratePages(pictures);
   QTemporaryDir dir;
@@ -107,11 +112,28 @@ TEST(PreviewPrint, ALoadedFileIsReplayedOnThePrinter) {
   store::QrpLoadResult loaded = store::loadQrpFile(path);
   ASSERT_EQ(loaded.status, store::QrpLoadResult::Status::Loaded);
   pictures.LoadPages(std::move(loaded.store));
-  pictures.PrintLoadedPages();
-  ASSERT_TRUE(waitForJobs());
-  const QStringList printed = printedFor(title);
-  ASSERT_EQ(printed.size(), 1);
-  EXPECT_EQ(pdfPages(printed.first()), 1);
+  printtest::ShiftsInMemory shifts;
+
+  std::vector<std::vector<double>> xs, ys;
+  for (const PrintShift shift : {PrintShift{}, PrintShift{15, -8}}) {
+    shifts.shifts[QStringLiteral("kopira")] = shift;
+    const QString title = printtest::uniqueJobTitle();
+    PrinterValues values = pictures.printerValues();
+    values.title = title;
+    pictures.setPrinterValues(values);
+    pictures.PrintLoadedPages();
+    const printtest::PrintedJob job = printtest::collectJob(title);
+    ASSERT_TRUE(job.ok) << job.error.toStdString();
+    ASSERT_EQ(job.pages.size(), 1u);
+    xs.push_back(printtest::verticalLinesMm(job.pages[0], job.dpi));
+    ys.push_back(printtest::horizontalLinesMm(job.pages[0], job.dpi));
+    ASSERT_EQ(xs.back().size(), 2u);
+    ASSERT_EQ(ys.back().size(), 2u);
+  }
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_NEAR(xs[1][i] - xs[0][i], 1.5, 0.05);
+    EXPECT_NEAR(ys[1][i] - ys[0][i], -0.8, 0.05);
+  }
 }
 
 }  // namespace

@@ -20,9 +20,12 @@ namespace {
 
 constexpr int kJobTimeoutMs = 60000;
 
-// The test server keeps its socket and its output folder side by side.
-QString cupsOutputDir() {
-  return QFileInfo(qEnvironmentVariable("CUPS_SERVER")).absolutePath() + QStringLiteral("/out");
+// The test server keeps its socket and its output folders side by side:
+// cups-pdf writes TITLE-SUFFIX.pdf into out/, the driverless printer keeps
+// JOBID-TITLE.pdf in ipp-out/.
+QStringList cupsOutputDirs() {
+  const QString root = QFileInfo(qEnvironmentVariable("CUPS_SERVER")).absolutePath();
+  return {root + QStringLiteral("/out"), root + QStringLiteral("/ipp-out")};
 }
 
 // Runs a tool; its standard output, or nothing when it failed.
@@ -90,14 +93,25 @@ PrintedJob collectJob(const QString& title, double dpi) {
   PrintedJob job;
   job.dpi = dpi;
   if (!waitForJobs(&job.error)) return job;
-  // cups-pdf names the file after the title, with a suffix of its own.
-  const QDir out(cupsOutputDir());
-  const QStringList written = out.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
-  if (written.size() != 1 || !QFileInfo(out.filePath(written[0])).size()) {
-    job.error = QStringLiteral("no PDF for %1 in %2").arg(title, out.path());
+  QStringList written;
+  for (const QString& folder : cupsOutputDirs()) {
+    const QDir out(folder);
+    for (const QString& name : out.entryList({QLatin1Char('*') + title + QStringLiteral("*.pdf")}, QDir::Files))
+      written << out.filePath(name);
+  }
+  if (written.size() != 1 || !QFileInfo(written[0]).size()) {
+    job.error = QStringLiteral("no single PDF for %1 in %2").arg(title, cupsOutputDirs().join(QLatin1Char(' ')));
     return job;
   }
-  job.pdfPath = out.filePath(written[0]);
+  job.pdfPath = written[0];
+  job.ok = rasterise(job);
+  return job;
+}
+
+PrintedJob rasterisePdf(const QString& path, double dpi) {
+  PrintedJob job;
+  job.dpi = dpi;
+  job.pdfPath = path;
   job.ok = rasterise(job);
   return job;
 }

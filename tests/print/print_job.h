@@ -39,6 +39,8 @@ PrintedJob printWith(const PrintFunction& print, double dpi = 600);
 // has, and the job of that title once the queue has finished it.
 QString uniqueJobTitle();
 PrintedJob collectJob(const QString& title, double dpi = 600);
+// A PDF file rasterised as a printed job is.
+PrintedJob rasterisePdf(const QString& path, double dpi = 600);
 // One job with one page per request. CUPS prints a whole job on one sheet
 // size (the printer's page size when the job ends) and centres pages of
 // other sizes on it: print different sizes as separate jobs.

@@ -1,14 +1,19 @@
 // The three registry pages on paper: each printed from its preview to the
-// test CUPS queue; its ruled lines land where the engine draws them and where
-// the page tables put them, measured from the paper's edge.
+// test CUPS queues (cups-pdf, and a driverless printer whose sheets are
+// exact millimetres); its ruled lines land where the engine draws them and
+// where the page tables put them, measured from the paper's edge.
 #include <QPageSize>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "print_job.h"
 #include "print_scheme_support.h"
 #include "raster_lines.h"
+#include "shifts_in_memory.h"
 #include "report/image_destination.h"
+#include "report/preview/pdf_save.h"
 #include "report/preview/print_run.h"
+#include "report/preview/printer_device.h"
 
 namespace kopira::printtest {
 namespace {
@@ -43,12 +48,30 @@ void expectLinesAt(const std::vector<double>& found, const std::vector<double>& 
   }
 }
 
+// The driverless queue of the test server; the cups-pdf one is the default.
+const QString kDriverless = QStringLiteral("kopira-ipp");
+// One pixel is 0.021 mm. A line's position is known to its pixel, so the
+// tables' 0.02 mm are widened by half a pixel.
+constexpr double kFineDpi = 1200;
+constexpr double kTableTolerance = 0.02 + 25.4 / kFineDpi / 2;
+
+Lines shifted(Lines lines, double acrossMm, double downMm) {
+  for (double& x : lines.xs) x += acrossMm;
+  for (double& y : lines.ys) y += downMm;
+  return lines;
+}
+
 class RegistryPrint : public PrintButtons {
  protected:
-  // Presses the button, prints from the preview and closes it.
-  PrintedJob printFrom(QPushButton* button, report::TQRReport& page) {
+  // Presses the button, prints from the preview on a queue (the default
+  // when empty) and closes it.
+  PrintedJob printFrom(QPushButton* button, report::TQRReport& page, const QString& queue = {},
+                       double dpi = 600) {
     const QString title = uniqueJobTitle();
+    const size_t shown = wait->shows.size();
     page.reportTitle = title;
+    page.printerSettings.printerIndex = queue.isEmpty() ? -1 : report::printerIndexOf(queue);
+    EXPECT_TRUE(queue.isEmpty() || page.printerSettings.printerIndex >= 0) << "no queue " << queue.toStdString();
     wait->whileOpen = [&page] {
       report::TQRPrinter* slot = nullptr;
       report::PrintReport(page, slot);
@@ -56,15 +79,17 @@ class RegistryPrint : public PrintButtons {
     button->click();
     wait->whileOpen = nullptr;
     EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(wait->shows.size(), 1u);
-    return collectJob(title);
+    EXPECT_EQ(wait->shows.size(), shown + 1);
+    return collectJob(title, dpi);
   }
 
   // Checks one printed page: the sheet, the lines against the engine's own
   // image of the page and against the table positions, all measured from
   // the sheet's edge.
+  // Against the engine's own image only at 600 dpi: finer images of a
+  // whole sheet cost more than the test may take on a busy machine.
   void expectPrinted(const PrintedJob& job, report::TQRReport& page, QPageSize::PageSizeId sheet,
-                     const Lines& table) {
+                     const Lines& table, double tolerance = 0.1) {
     ASSERT_TRUE(job.ok) << job.error.toStdString();
     ASSERT_EQ(job.pages.size(), 1u);
     const QImage& printed = job.pages[0];
@@ -75,17 +100,18 @@ class RegistryPrint : public PrintButtons {
     std::printf("%s: sheet %.2f x %.2f mm\n", qPrintable(page.reportTitle), sheetMm.width(), sheetMm.height());
 
     const Lines onPaper = linesOf(printed, job.dpi);
-    report::ImageDestination images(static_cast<int>(job.dpi));
-    page.GeneratePages(images);
-    const Lines drawn = linesOf(images.pages().value(0).convertToFormat(QImage::Format_Grayscale8), job.dpi);
     std::printf("  printed x %s\n  printed y %s\n", describe(onPaper.xs).c_str(), describe(onPaper.ys).c_str());
-
-    // Every line of the engine's image is on paper. (Paper may resolve a
-    // hairline that the image merges with a frame bar beside it.)
-    expectLinesAt(onPaper.xs, drawn.xs, 0.1, "vertical (engine image)");
-    expectLinesAt(onPaper.ys, drawn.ys, 0.1, "horizontal (engine image)");
-    expectLinesAt(onPaper.xs, table.xs, 0.1, "vertical (table)");
-    expectLinesAt(onPaper.ys, table.ys, 0.1, "horizontal (table)");
+    if (job.dpi <= 600) {
+      report::ImageDestination images(static_cast<int>(job.dpi));
+      page.GeneratePages(images);
+      const Lines drawn = linesOf(images.pages().value(0).convertToFormat(QImage::Format_Grayscale8), job.dpi);
+      // Every line of the engine's image is on paper. (Paper may resolve a
+      // hairline that the image merges with a frame bar beside it.)
+      expectLinesAt(onPaper.xs, drawn.xs, 0.1, "vertical (engine image)");
+      expectLinesAt(onPaper.ys, drawn.ys, 0.1, "horizontal (engine image)");
+    }
+    expectLinesAt(onPaper.xs, table.xs, tolerance, "vertical (table)");
+    expectLinesAt(onPaper.ys, table.ys, tolerance, "horizontal (table)");
   }
 
   void fillSample() {
@@ -96,11 +122,66 @@ class RegistryPrint : public PrintButtons {
 };
 
 // The frame bars are 2 points wide; their centres are given.
+const Lines kLandAndBuildingTable{{25.35, 45.2, 151.3, 167.65, 187.8}, {49.35, 61.9, 241.65, 266.2}};
+// The office-use boxes end at 260.0 + 9.3 mm.
+const Lines kValuationTable{{17.9, 158.8, 177.3, 233.5}, {70.8, 144.2, 251.7, 260.0, 269.3}};
+
 TEST_F(RegistryPrint, LandAndBuildingPageOnA4) {
   fillSample();
   const PrintedJob job = printFrom(form->BitBtn1, *Form3->QRReport1);
-  expectPrinted(job, *Form3->QRReport1, QPageSize::A4,
-                {{25.35, 45.2, 151.3, 167.65, 187.8}, {49.35, 61.9, 241.65, 266.2}});
+  expectPrinted(job, *Form3->QRReport1, QPageSize::A4, kLandAndBuildingTable);
+}
+
+// On both kinds of queue every line lands within 0.02 mm of the tables from
+// the edge of the sheet the job was printed on; the driverless queue's
+// sheets are exact millimetres, not Qt's whole points.
+class LinesOnQueue : public RegistryPrint, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LinesOnQueue, LandOnTheTables) {
+  fillSample();
+  const QString queue = QString::fromLatin1(GetParam());
+  const PrintedJob a4 = printFrom(form->BitBtn1, *Form3->QRReport1, queue, kFineDpi);
+  expectPrinted(a4, *Form3->QRReport1, QPageSize::A4, kLandAndBuildingTable, kTableTolerance);
+  const PrintedJob b4 = printFrom(form->BitBtn3, *Form4->QRReport1, queue, kFineDpi);
+  expectPrinted(b4, *Form4->QRReport1, QPageSize::JisB4, kValuationTable, kTableTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(RegistryPrint, LinesOnQueue, ::testing::Values("kopira", "kopira-ipp"),
+                         [](const auto& param) { return std::string(param.param) == "kopira" ? "CupsPdf" : "Driverless"; });
+
+// A shift set for one queue moves the drawing on that queue's paper by
+// exactly the shift; another queue, the preview and a saved PDF keep the
+// page as it is.
+TEST_F(RegistryPrint, ShiftOfAQueueMovesOnlyWhatIsPrintedOnIt) {
+  fillSample();
+  ShiftsInMemory shifts;
+  shifts.shifts[QStringLiteral("kopira")] = {15, -8};
+  const PrintedJob job = printFrom(form->BitBtn1, *Form3->QRReport1, {}, kFineDpi);
+  expectPrinted(job, *Form3->QRReport1, QPageSize::A4, shifted(kLandAndBuildingTable, 1.5, -0.8), kTableTolerance);
+  const PrintedJob other = printFrom(form->BitBtn1, *Form3->QRReport1, kDriverless, kFineDpi);
+  expectPrinted(other, *Form3->QRReport1, QPageSize::A4, kLandAndBuildingTable, kTableTolerance);
+
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+  ASSERT_FALSE(report::SaveReportPdf(*Form3->QRReport1, pdf).has_value());
+  const PrintedJob saved = rasterisePdf(pdf, kFineDpi);
+  ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+  const Lines inPdf = linesOf(saved.pages.at(0), saved.dpi);
+  // Drawn at 600 dpi: one pixel is 0.042 mm.
+  expectLinesAt(inPdf.xs, kLandAndBuildingTable.xs, 0.05, "vertical (PDF)");
+  expectLinesAt(inPdf.ys, kLandAndBuildingTable.ys, 0.05, "horizontal (PDF)");
+
+  // The preview shown while the shift was in force, against one without it.
+  shifts.shifts.clear();
+  form->BitBtn1->click();
+  ASSERT_EQ(wait->shows.size(), 3u);
+  const auto& withShift = wait->shows[0].texts;
+  const auto& without = wait->shows[2].texts;
+  ASSERT_EQ(withShift.size(), without.size());
+  for (size_t i = 0; i < without.size(); ++i) {
+    EXPECT_EQ(withShift[i].xMm, without[i].xMm) << without[i].text.toStdString();
+    EXPECT_EQ(withShift[i].yMm, without[i].yMm) << without[i].text.toStdString();
+  }
 }
 
 TEST_F(RegistryPrint, CompanyPageOnA4) {
@@ -109,12 +190,10 @@ TEST_F(RegistryPrint, CompanyPageOnA4) {
   expectPrinted(job, *Form2->QRReport1, QPageSize::A4, {{26.35, 54.0, 163.65, 187.8}, {47.35, 74.3, 228.3, 240.65}});
 }
 
-// The office-use boxes end at 260.0 + 9.3 mm.
 TEST_F(RegistryPrint, ValuationPageOnJisB4) {
   fillSample();
   const PrintedJob job = printFrom(form->BitBtn3, *Form4->QRReport1);
-  expectPrinted(job, *Form4->QRReport1, QPageSize::JisB4,
-                {{17.9, 158.8, 177.3, 233.5}, {70.8, 144.2, 251.7, 260.0, 269.3}});
+  expectPrinted(job, *Form4->QRReport1, QPageSize::JisB4, kValuationTable);
 }
 
 }  // namespace

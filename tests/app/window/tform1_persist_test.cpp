@@ -1,8 +1,10 @@
 // What the real main window keeps between runs: the settings and note
 // files read at creation, the history at the first show, everything written
 // at close; the history's arrow buttons, the web shortcuts, the close on a
-// termination signal.
+// termination signal; each printer queue's print-position adjustment.
 #include <QApplication>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -17,6 +19,10 @@
 #include "platform/cp932.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"
+#include "report/preview/print_dialog.h"
+#include "report/preview/print_setup.h"
+#include "report/preview/print_shift_tab.h"
+#include "report/qr_report.h"
 
 using namespace Qt::StringLiterals;
 using kopira::testing::makeReadOnly;
@@ -369,6 +375,53 @@ TEST_F(KeptBetweenRuns, EachShortcutOpensItsBoxAsEdited) {
   form->Edit8->clear();
   doubleClick(form->Edit8);
   EXPECT_EQ(opener.opened, (QStringList{u"https://edited.example/"_s, stored7, QString()}));
+}
+
+// The print dialog answered with the adjustment tab as the user left it.
+class DialogWithShiftTab : public kopira::report::PrintDialogRunner {
+ public:
+  explicit DialogWithShiftTab(kopira::report::PrintShiftTab& tab) : tab_(tab) {
+    kopira::report::setPrintDialogRunner(this);
+  }
+  ~DialogWithShiftTab() override { kopira::report::setPrintDialogRunner(nullptr); }
+  bool Run(QWidget*, kopira::report::PrintDialogRequest& request) override {
+    request.shifts = tab_.changedShifts();
+    return true;
+  }
+
+ private:
+  kopira::report::PrintShiftTab& tab_;
+};
+
+TEST_F(KeptBetweenRuns, PrintShiftIsStoredForItsQueueOnlyAndComesBack) {
+  using kopira::report::PrintShift;
+  folder.writeNotes();
+  start();
+  kopira::report::TQRReport page;
+  {
+    // Looking at another queue and changing nothing stores nothing.
+    kopira::report::PrintShiftTab tab(u"kopira-ipp"_s);
+    DialogWithShiftTab dialogRun(tab);
+    kopira::report::RunPrintSetup(page, 0);
+    EXPECT_FALSE(QFileInfo::exists(folder.ini()));
+
+    tab.setQueue(u"kopira"_s);
+    tab.findChild<QDoubleSpinBox*>(u"Across"_s)->setValue(1.5);
+    tab.findChild<QDoubleSpinBox*>(u"Down"_s)->setValue(-0.8);
+    kopira::report::RunPrintSetup(page, 0);
+  }
+  EXPECT_EQ(iniLines(), (QStringList{u"[printshift]"_s, u"kopira.x=15"_s, u"kopira.y=-8"_s}));
+  show();
+  close();
+  restart();
+  kopira::report::PrintShiftStore* store = kopira::report::printShiftStore();
+  ASSERT_NE(store, nullptr);
+  EXPECT_EQ(store->shiftFor(u"kopira"_s), (PrintShift{15, -8}));
+  EXPECT_EQ(store->shiftFor(u"kopira-ipp"_s), PrintShift{});
+  kopira::report::PrintShiftTab tab(u"kopira"_s);
+  EXPECT_EQ(tab.shift(), (PrintShift{15, -8}));
+  EXPECT_TRUE(tab.findChild<QLabel*>(u"InForce"_s)->text().contains(u"横 +1.5 mm、縦 －0.8 mm"_s));
+  EXPECT_TRUE(messages.boxes.empty());
 }
 
 }  // namespace
