@@ -5,7 +5,8 @@
 // sees (labels, buttons, their tooltips, group titles, tabs, list headers,
 // menu entries) is read from the widgets and printed; the check fails when
 // one holds an English word that is not in the list of words allowed to
-// stay (key names and the program's own names of file types).
+// stay (key names, the program's own names of file types, the printer's
+// name and model). The options the printer's driver brings are shown only.
 //   qt_texts_check          run with LANG set to the locale under test
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
@@ -28,12 +30,15 @@
 namespace {
 
 // Words that stay as they are on a Japanese desktop: "OK", key names, and
-// the file types the preview offers.
-const QStringList kAllowed{QStringLiteral("OK"), QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("Del"),
+// the file types the preview offers; the printers' names and models are
+// added at start.
+QStringList allowed{QStringLiteral("OK"), QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("Del"),
                            QStringLiteral("Pagewright"), QStringLiteral("QRP"), QStringLiteral("PDF"),
                            QStringLiteral("pdf")};
 
 int failures = 0;
+// The printer's own options (its driver's texts) are shown, not judged.
+bool driverTexts = false;
 
 void judge(const QString& where, const QString& text) {
   if (text.trimmed().isEmpty()) return;
@@ -41,10 +46,11 @@ void judge(const QString& where, const QString& text) {
   const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
   for (auto it = word.globalMatch(QString(text).remove(u'&')); it.hasNext();) {
     const QString found = it.next().captured();
-    if (!kAllowed.contains(found)) english << found;
+    if (!allowed.contains(found)) english << found;
   }
-  std::printf("%s %s: %s\n", english.isEmpty() ? "  " : "EN", qPrintable(where), qPrintable(text));
-  if (!english.isEmpty()) ++failures;
+  const char* mark = driverTexts ? "DR" : english.isEmpty() ? "  " : "EN";
+  std::printf("%s %s: %s\n", mark, qPrintable(where), qPrintable(text));
+  if (!english.isEmpty() && !driverTexts) ++failures;
 }
 
 // Every text of a window the user can see or hover, on the current tab of
@@ -73,7 +79,9 @@ void judgeWindow(const QString& name, QWidget* window) {
     if (!tabs->isVisibleTo(window)) continue;
     for (int i = 0; i < tabs->count(); ++i) {
       tabs->setCurrentIndex(i);
+      driverTexts = tabs->widget(i)->objectName() == QLatin1String("cupsPropertiesPage");
       judgeShown(name + u' ' + tabs->tabText(i), tabs->widget(i));
+      driverTexts = false;
     }
   }
 }
@@ -118,6 +126,9 @@ void judgeMenu(const QString& name, QMenu* menu) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kopira::loadQtTranslation(app);
+  for (const QPrinterInfo& printer : QPrinterInfo::availablePrinters())
+    for (const QString& data : {printer.printerName(), printer.makeAndModel()})
+      allowed << data.split(QRegularExpression(QStringLiteral("[^A-Za-z]+")), Qt::SkipEmptyParts);
   using kopira::report::fileDialogs;
   judgeModal(QStringLiteral("Save"), [] {
     fileDialogs().GetSaveFileName(nullptr, QStringLiteral("レポート保存"),
