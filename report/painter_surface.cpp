@@ -45,7 +45,7 @@ void PainterSurface::line(int x1, int y1, int x2, int y2) { gdi::line(painter_, 
 
 void PainterSurface::textOut(int x, int y, TextAlign align, const QString& text) {
   if (text.isEmpty()) return;
-  const QVector<int> advances = glyphAdvances(fontSpec_, text, dpiX_, dpiY_);
+  const QVector<int> advances = deviceAdvances(fontSpec_, text, dpiX_, dpiY_);
   const int width = std::accumulate(advances.cbegin(), advances.cend(), 0);
   int left = x;
   if (align == TextAlign::Right) left = x - width;
@@ -54,7 +54,7 @@ void PainterSurface::textOut(int x, int y, TextAlign align, const QString& text)
 }
 
 QSize PainterSurface::textExtent(const QString& text) {
-  return kopira::report::textExtent(fontSpec_, text, dpiX_, dpiY_);
+  return extentOf(fontSpec_, deviceAdvances(fontSpec_, text, dpiX_, dpiY_));
 }
 
 }  // namespace kopira::report

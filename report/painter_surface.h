@@ -2,8 +2,9 @@
 // DrawSurface over a QPainter on any paint device (QImage, QPrinter,
 // QPdfWriter), with GDI's pixel rules: a rectangle (l, t, r, b) covers
 // l..r-1 x t..b-1, a pen lies inside the outline, nothing is antialiased.
-// Text goes through the GDI text placement, so it lands on the same pixels
-// as in a recorded page picture.
+// Text is set with the font selected on the device at its own pixel height
+// (device advances, see gdi_text.h), as a printer sets it; the caller's
+// boxes keep the widths measured at 96 dpi.
 #include <QFont>
 #include <QPainter>
 

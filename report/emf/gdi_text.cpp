@@ -44,40 +44,54 @@ QFont toQFont(const FontSpec& fontSpec) {
   return font;
 }
 
-QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
-  if (dpiX <= 0) dpiX = kScreenDpi;
-  if (dpiY <= 0) dpiY = kScreenDpi;
-  FontSpec layoutFont = fontSpec;
-  layoutFont.pixelHeight = std::max(1, roundHalfEven(double(fontSpec.pixelHeight) * kScreenDpi / dpiY));
-  const double scale = double(dpiX) / kScreenDpi;
-  // Laid out in 96-dpi pixels and each character start scaled to the device,
-  // so rounding never accumulates along a line.
-  Advances& known = rememberedAdvances(layoutFont);
+namespace {
+// Advances of a font at its own pixel height, each character start scaled by
+// `scale` to the device, so rounding never accumulates along a line.
+QVector<int> scaledAdvances(const FontSpec& font, const QString& text, double scale) {
+  Advances& known = rememberedAdvances(font);
   std::optional<QFontMetricsF> metrics;
   QVector<int> advances(text.size(), 0);
-  long long layoutPen = 0;
+  long long fontPen = 0;
   int devicePen = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const qsizetype length = unitLength(text, i);
     const char32_t code = length == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
     auto found = known.constFind(code);
     if (found == known.cend()) {
-      if (!metrics) metrics.emplace(toQFont(layoutFont));
+      if (!metrics) metrics.emplace(toQFont(font));
       const int standIn = qRound(metrics->horizontalAdvance(text.mid(i, length)));
-      found = known.insert(code, kopira::fonts::namedFaceAdvance(layoutFont.face, layoutFont.pixelHeight, code, standIn));
+      found = known.insert(code, kopira::fonts::namedFaceAdvance(font.face, font.pixelHeight, code, standIn));
     }
-    layoutPen += *found;
-    const int next = roundHalfEven(double(layoutPen) * scale);
+    fontPen += *found;
+    const int next = roundHalfEven(double(fontPen) * scale);
     advances[i] = next - devicePen;
     devicePen = next;
     i += length - 1;  // a low surrogate keeps advance 0
   }
   return advances;
 }
+}  // namespace
+
+QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
+  if (dpiX <= 0) dpiX = kScreenDpi;
+  if (dpiY <= 0) dpiY = kScreenDpi;
+  FontSpec layoutFont = fontSpec;
+  layoutFont.pixelHeight = std::max(1, roundHalfEven(double(fontSpec.pixelHeight) * kScreenDpi / dpiY));
+  return scaledAdvances(layoutFont, text, double(dpiX) / kScreenDpi);
+}
+
+QVector<int> deviceAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
+  if (dpiX <= 0 || dpiY <= 0) return scaledAdvances(fontSpec, text, 1.0);
+  return scaledAdvances(fontSpec, text, double(dpiX) / dpiY);
+}
 
 QSize textExtent(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
+  return extentOf(fontSpec, glyphAdvances(fontSpec, text, dpiX, dpiY));
+}
+
+QSize extentOf(const FontSpec& fontSpec, const QVector<int>& advances) {
   int width = 0;
-  for (const int advance : glyphAdvances(fontSpec, text, dpiX, dpiY)) width += advance;
+  for (const int advance : advances) width += advance;
   // The four faces' cell (ascent + descent) is exactly their em, so a font
   // given by pixel height has a cell of that height, as GDI reports it; the
   // IPA stand-ins round ascent and descent up separately and come out a

@@ -1,11 +1,13 @@
 #pragma once
 // Text placed as GDI places it: each character at a whole-pixel advance,
-// top of the cell at y. Advances are those of the named face at the font's
-// height on a 96-dpi screen (where the page tables were measured), laid out
-// there and scaled to the device, so the screen, the printer, PDF files and
-// page pictures start every character at the same place on the page. The
-// QPainter surface and the EMF player both draw through here, and the EMF
-// recorder stores the same advances (the Dx array of a text record).
+// top of the cell at y. Two kinds of advances:
+//  - page-picture advances: those of the named face at the font's height on
+//    a 96-dpi screen (where the page tables were measured), laid out there
+//    and scaled to the picture; the EMF recorder stores them (the Dx array
+//    of a text record) and the EMF player draws with them;
+//  - device advances: those of the named face at the font's own pixel
+//    height on the device, as a printer's font sets text; the QPainter
+//    surface (printer, PDF, images) draws with them.
 #include <QFont>
 #include <QPainter>
 #include <QString>
@@ -25,8 +27,14 @@ QFont toQFont(const FontSpec& fontSpec);
 // is given for a device of dpiX x dpiY.
 QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX = kScreenDpi, int dpiY = kScreenDpi);
 
-// Sum of the advances, and the font's cell height (its pixel height).
+// Whole-pixel advances of the font at its own pixel height on a device of
+// dpiX x dpiY (scaled across when the two differ).
+QVector<int> deviceAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY);
+
+// Sum of the page-picture advances, and the font's cell height (its pixel height).
 QSize textExtent(const FontSpec& fontSpec, const QString& text, int dpiX = kScreenDpi, int dpiY = kScreenDpi);
+// Sum of the advances given, and the font's cell height.
+QSize extentOf(const FontSpec& fontSpec, const QVector<int>& advances);
 
 // Draws text with its top-left cell corner at (x, y) using the advances
 // given (as returned by glyphAdvances, possibly scaled by the caller).

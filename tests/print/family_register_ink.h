@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <vector>
@@ -17,25 +18,30 @@ namespace kopira::printtest {
 // One full-width character of the page's 11-point faces, in millimetres.
 inline constexpr double kFullWidthMm = 11.0 * 25.4 / 72.0;
 
-// One cell of the date stamp's 11-point fixed-pitch face as the named face
-// lays it: 16 pixels at 96 dpi (a 15-pixel font's cells round up to whole
-// half-widths).
-inline constexpr double kFixedCellMm = 16 * 25.4 / 96.0;
+// One full-width cell of the date stamp's 11-point fixed-pitch face set on a
+// device of that resolution: the font is round(11 x dpi / 72) pixels high
+// and its cells whole half-widths of half that, rounded up (16 px = 4.233 mm
+// at 96 dpi, 92 px = 3.895 mm at 600 dpi).
+inline double fixedCellMm(double dpi) {
+  const int height = static_cast<int>(std::lround(11 * dpi / 72));
+  return 2 * ((height + 1) / 2) * 25.4 / dpi;
+}
 
-// The left edge of the date stamp's cell that many full widths in.
-inline double dateCellMm(int widths) { return 146.2 + widths * kFixedCellMm; }
+// The left edge of the date stamp's cell that many full widths in, its text
+// set at fontDpi.
+inline double dateCellMm(int widths, double fontDpi) { return 146.2 + widths * fixedCellMm(fontDpi); }
 
 struct FillInPlace {
   const char* element;
   QPointF cornerMm;  // left and top of the element from the paper's corner
   QRectF windowMm;   // where its ink is looked for
-  double leadMm = 0;  // blank before the first ink: the date stamp's two full-width spaces
+  int leadCells = 0;  // blank full-width cells before the first ink: the date stamp's two spaces
 };
 
 // The eleven fill-ins of the request page.
 inline const std::vector<FillInPlace>& requestPlaces() {
   static const std::vector<FillInPlace> places{
-      {"QRLabel7", {146.2, 35.7}, {144.0, 33.5, 64.0, 7.0}, 2 * kFixedCellMm},
+      {"QRLabel7", {146.2, 35.7}, {144.0, 33.5, 64.0, 7.0}, 2},
       {"QRLabel1", {35.1, 36.4}, {33.0, 34.0, 100.0, 8.5}},
       {"QRLabel2", {71.1, 84.3}, {69.0, 82.0, 139.0, 8.0}},
       {"QRLabel3", {71.1, 96.2}, {69.0, 94.0, 139.0, 8.0}},
@@ -61,15 +67,16 @@ inline std::map<QString, QRectF> requestInk(const QImage& page, double dpi) {
   return ink;
 }
 
-// Where the date stamp's year, month and day begin: the left edge of the
-// ink around the cells 2, 5 and 8 full widths right of the label's left
-// edge. Nothing for a group without ink.
-inline std::vector<std::optional<double>> dateDigitStartsMm(const QImage& page, double dpi) {
+// Where the date stamp's year, month and day begin on an image of the page
+// at dpi whose text was set at fontDpi: the left edge of the ink around the
+// cells 2, 5 and 8 full widths right of the label's left edge. Nothing for
+// a group without ink.
+inline std::vector<std::optional<double>> dateDigitStartsMm(const QImage& page, double dpi, double fontDpi) {
   std::vector<std::optional<double>> starts;
+  const double width = fixedCellMm(fontDpi);
   for (int widths : {2, 5, 8}) {
-    const double cell = dateCellMm(widths);
-    const std::optional<QRectF> digits =
-        inkBoundsMm(page, dpi, QRectF(cell - 0.5 * kFixedCellMm, 34.0, 1.4 * kFixedCellMm, 6.0));
+    const double cell = dateCellMm(widths, fontDpi);
+    const std::optional<QRectF> digits = inkBoundsMm(page, dpi, QRectF(cell - 0.5 * width, 34.0, 1.4 * width, 6.0));
     starts.push_back(digits ? std::optional<double>(digits->left()) : std::nullopt);
   }
   return starts;

@@ -1,13 +1,21 @@
 // The family-register request on paper: printed from its preview to the
 // test CUPS queue, every value lands where the rendered page has it, and at
-// its element's place, measured from the paper's edge.
+// its element's place, measured from the paper's edge; the date stamp's
+// digits stand in the cells of the printer's font, while the preview's page
+// picture keeps the cells of the 96-dpi screen font.
 #include <gtest/gtest.h>
 
 #include "family_register_ink.h"
 #include "family_request_support.h"
 #include "print_job.h"
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "platform/fonts.h"
 #include "report/image_destination.h"
+#include "report/preview/page_picture.h"
 #include "report/preview/print_run.h"
+#include "report/preview/qr_printer.h"
 
 namespace kopira::testing {
 namespace {
@@ -50,18 +58,42 @@ TEST_F(FamilyRegisterPrint, ValuesLandWithinAFifthOfAMillimetreOnTheSheet) {
                 rendered.at(name).left(), rendered.at(name).top());
     EXPECT_NEAR(ink.left(), rendered.at(name).left(), 0.2);
     EXPECT_NEAR(ink.top(), rendered.at(name).top(), 0.2);
-    EXPECT_GE(ink.left(), place.cornerMm.x() + place.leadMm - 0.2);
-    EXPECT_LE(ink.left(), place.cornerMm.x() + place.leadMm + 0.8);
+    const double lead = place.leadCells * printtest::fixedCellMm(job.dpi);
+    EXPECT_GE(ink.left(), place.cornerMm.x() + lead - 0.2);
+    EXPECT_LE(ink.left(), place.cornerMm.x() + lead + 0.8);
     EXPECT_GE(ink.top(), place.cornerMm.y() - 0.2);
     EXPECT_LE(ink.top(), place.cornerMm.y() + 1.6);
   }
-  // The date stamp's year, month and day, in the fixed-pitch face.
-  const std::vector<std::optional<double>> printedDigits = printtest::dateDigitStartsMm(sheet, job.dpi);
-  const std::vector<std::optional<double>> renderedDigits = printtest::dateDigitStartsMm(reference, job.dpi);
+  // The date stamp's year, month and day (each "08"), in the fixed-pitch
+  // face: on paper the ink of a "0" starts its glyph's left bearing into
+  // the cell of the printer's font; in the preview's picture, within a
+  // screen pixel of the 96-dpi cell, the groups three such cells apart.
+  const auto bearingMm = [](double dpi) {
+    const int pixels = static_cast<int>(std::lround(11 * dpi / 72));
+    return QFontMetricsF(fonts::pixelFont(fonts::kGothic, pixels)).leftBearing(u'0') * 25.4 / dpi;
+  };
+  report::TQRPrinter pictures(report::TQRPrinter::Destination::Pictures);
+  page.GeneratePages(pictures);
+  QImage preview(sheet.size(), QImage::Format_Grayscale8);
+  preview.fill(Qt::white);
+  {
+    QPainter painter(&preview);
+    report::playPagePicture(painter, pictures.GetPage(1), preview.rect());
+  }
+  const std::vector<std::optional<double>> printedDigits = printtest::dateDigitStartsMm(sheet, job.dpi, job.dpi);
+  const std::vector<std::optional<double>> previewDigits = printtest::dateDigitStartsMm(preview, job.dpi, 96);
+  const int widths[] = {2, 5, 8};
   for (size_t i = 0; i < printedDigits.size(); ++i) {
-    ASSERT_TRUE(printedDigits[i] && renderedDigits[i]) << i;
-    std::printf("date group %zu printed from %.2f mm; rendered from %.2f mm\n", i, *printedDigits[i], *renderedDigits[i]);
-    EXPECT_NEAR(*printedDigits[i], *renderedDigits[i], 0.2);
+    ASSERT_TRUE(printedDigits[i] && previewDigits[i]) << i;
+    const double onPaper = printtest::dateCellMm(widths[i], job.dpi) + bearingMm(job.dpi);
+    const double inPreview = printtest::dateCellMm(widths[i], 96);
+    std::printf("date group %zu printed from %.2f mm (printer font %.2f); preview from %.2f mm (screen cell %.2f)\n", i,
+                *printedDigits[i], onPaper, *previewDigits[i], inPreview);
+    EXPECT_NEAR(*printedDigits[i], onPaper, 0.1);
+    EXPECT_NEAR(*previewDigits[i], inPreview, 25.4 / 96);
+    if (i > 0) {
+      EXPECT_NEAR(*previewDigits[i] - *previewDigits[i - 1], 3 * printtest::fixedCellMm(96), 0.1);
+    }
   }
 }
 

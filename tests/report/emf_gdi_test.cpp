@@ -69,8 +69,8 @@ TEST(GdiText, AdvancesAreRememberedPerFont) {
 }
 
 // The stand-ins measure as the named faces did when the page tables were
-// made, and every device starts each character where the 96-dpi layout,
-// scaled, puts it.
+// made: a page picture on every device starts each character where the
+// 96-dpi layout, scaled, puts it; a device's own font sets it at its height.
 TEST(GdiText, NamedFaceAdvancesOnEveryDevice) {
   struct Case {
     const QString& face;
@@ -78,22 +78,29 @@ TEST(GdiText, NamedFaceAdvancesOnEveryDevice) {
     int dpi;
     QString text;
     QVector<int> advances;
+    bool device = false;  // the font at its own height on the device, not the 96-dpi layout scaled
   };
   const std::vector<Case> cases = {
       {fonts::kGothic, 12, 96, QStringLiteral("田A"), {12, 6}},
       {fonts::kGothic, 13, 96, QStringLiteral("田A"), {14, 7}},     // half-width cells round up
       {fonts::kMincho, 15, 96, QStringLiteral("田A"), {16, 8}},
       {fonts::kGothic, 19, 96, QStringLiteral("田"), {20}},
-      {fonts::kPMincho, 12, 96, QStringLiteral("　田１，「"), {8, 12, 7, 7, 7}},
-      {fonts::kPGothic, 15, 96, QStringLiteral("　１"), {10, 9}},
+      {fonts::kPMincho, 12, 96, QStringLiteral("　田１，「"), {8, 12, 7, 6, 6}},  // as the label widths fix them
+      {fonts::kPGothic, 15, 96, QStringLiteral("　１"), {10, 10}},
       {fonts::kGothic, 83, 600, QStringLiteral("田田田田"), {88, 87, 87, 88}},  // 14 px at 96 dpi, scaled
       {fonts::kPMincho, 75, 600, QStringLiteral("　　　田"), {50, 50, 50, 75}},
+      {fonts::kGothic, 92, 600, QStringLiteral("　0８"), {92, 46, 92}, true},  // 11 pt at 600 dpi
+      {fonts::kGothic, 46, 300, QStringLiteral("　0"), {46, 23}, true},
+      {fonts::kPMincho, 75, 600, QStringLiteral("　田１，"), {50, 75, 44, 38}, true},
+      {fonts::kPGothic, 92, 600, QStringLiteral("　１"), {61, 61}, true},
   };
   for (const Case& c : cases) {
     FontSpec fontSpec;
     fontSpec.face = c.face;
     fontSpec.pixelHeight = c.pixelHeight;
-    EXPECT_EQ(glyphAdvances(fontSpec, c.text, c.dpi, c.dpi), c.advances) << c.face.toStdString() << " " << c.text.toStdString();
+    const QVector<int> advances =
+        c.device ? deviceAdvances(fontSpec, c.text, c.dpi, c.dpi) : glyphAdvances(fontSpec, c.text, c.dpi, c.dpi);
+    EXPECT_EQ(advances, c.advances) << c.face.toStdString() << " " << c.text.toStdString();
   }
 }
 

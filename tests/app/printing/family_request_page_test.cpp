@@ -42,8 +42,9 @@ TEST_F(FamilyRequestPage, EachValueLandsAtItsElementsPlace) {
     std::printf("%-9s ink from %.2f, %.2f mm (element at %.1f, %.1f)\n", place.element, box.left(), box.top(),
                 place.cornerMm.x(), place.cornerMm.y());
     // Glyphs stand a little right of and below the element's corner.
-    EXPECT_GE(box.left(), place.cornerMm.x() + place.leadMm);
-    EXPECT_LE(box.left(), place.cornerMm.x() + place.leadMm + 0.8);
+    const double lead = place.leadCells * printtest::fixedCellMm(kDpi);
+    EXPECT_GE(box.left(), place.cornerMm.x() + lead);
+    EXPECT_LE(box.left(), place.cornerMm.x() + lead + 0.8);
     EXPECT_GE(box.top(), place.cornerMm.y());
     EXPECT_LE(box.top(), place.cornerMm.y() + 1.6);
   }
@@ -58,18 +59,18 @@ TEST_F(FamilyRequestPage, EachValueLandsAtItsElementsPlace) {
 
 TEST_F(FamilyRequestPage, DateDigitsStandTwoFiveAndEightFullWidthsIn) {
   fillSample();  // the clock says 8 August of the 8th year: 08, 08, 08
-  const std::vector<std::optional<double>> starts = printtest::dateDigitStartsMm(printedPage(), kDpi);
+  const std::vector<std::optional<double>> starts = printtest::dateDigitStartsMm(printedPage(), kDpi, kDpi);
   const int widths[] = {2, 5, 8};
   for (size_t i = 0; i < starts.size(); ++i) {
     ASSERT_TRUE(starts[i]) << widths[i];
-    const double cell = printtest::dateCellMm(widths[i]);
+    const double cell = printtest::dateCellMm(widths[i], kDpi);
     std::printf("digits %d full widths in: ink from %.2f mm (cell at %.2f)\n", widths[i], *starts[i], cell);
     EXPECT_GE(*starts[i], cell);
     EXPECT_LE(*starts[i], cell + 0.5);
   }
   // The same digit begins each group: the groups are exactly three widths apart.
-  EXPECT_NEAR(*starts[1] - *starts[0], 3 * printtest::kFixedCellMm, 0.1);
-  EXPECT_NEAR(*starts[2] - *starts[1], 3 * printtest::kFixedCellMm, 0.1);
+  EXPECT_NEAR(*starts[1] - *starts[0], 3 * printtest::fixedCellMm(kDpi), 0.1);
+  EXPECT_NEAR(*starts[2] - *starts[1], 3 * printtest::fixedCellMm(kDpi), 0.1);
 }
 
 TEST_F(FamilyRequestPage, ALongValuePrintsOnOneLineGrowingToTheRight) {
