@@ -9,7 +9,8 @@ namespace kopira::startup {
 // data folder. Other arguments are left to Qt.
 bool takeArguments(int argc, char** argv);
 
-// Sets the application title and the font stand-ins.
+// Sets the application title and the font stand-ins, and loads Qt's texts
+// in the user's language.
 void initialiseApplication(QApplication& app);
 
 // Creates Form1 to Form6, in that order; closing Form1 quits the loop.

@@ -17,7 +17,12 @@ TForm1* Form1 = nullptr;
 // The history and note files live in the working folder, or in the user's
 // data folder when the program was started from the desktop menu.
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), history_(kopira::file_locations::dataFolder()), notes_(kopira::file_locations::dataFolder()) {
+    : QWidget(parent),
+      history_(kopira::file_locations::dataFolder()),
+      // Nobody can be asked to make a file in a folder he never chose.
+      notes_(kopira::file_locations::dataFolder(), kopira::file_locations::dataFolderIsProgramsOwn()
+                                                       ? kopira::NotePaneFiles::WhenMissing::CreateEmpty
+                                                       : kopira::NotePaneFiles::WhenMissing::Ask) {
   buildWindow();
   historyLoad_ = std::make_unique<kopira::HistoryLoad>(history_, *Memo5, [this] {
     if (std::exchange(activationWaits_, false)) FormActivate();
