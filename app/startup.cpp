@@ -2,11 +2,17 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "app/controls/input_method.h"
+#include "app/files/copy_handover.h"
 #include "app/files/file_locations.h"
+#include "app/files/files_lock.h"
+#include "app/files/one_copy.h"
+#include "app/files/settings_component.h"
 #include "app/printing/tform5.h"
+#include "app/qt_texts.h"
 #include "app/window/after_first_paint.h"
 #include "app/window/tform1.h"
 #include "forms/tform2.h"
@@ -14,6 +20,7 @@
 #include "forms/tform4.h"
 #include "forms/tform6.h"
 #include "platform/fonts.h"
+#include "platform/write_refusal.h"
 
 namespace kopira::startup {
 
@@ -30,6 +37,7 @@ void initialiseApplication(QApplication& app) {
   // Ties the windows to the menu entry (its icon and name on the task bar).
   QGuiApplication::setDesktopFileName(QStringLiteral("example.kopira.Kopira"));
   fonts::registerSubstitutions();
+  loadQtTranslation(app);
   app.setQuitOnLastWindowClosed(false);
   new CompositionGuard(&app);
 }
@@ -70,15 +78,58 @@ bool takeArguments(int argc, char** argv) {
   return true;
 }
 
+void bringMainWindowForward() {
+  if (!Form1) return;
+  if (Form1->isMinimized()) Form1->showNormal();
+  // A modal window (the print preview, a message) stays in front of it.
+  QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : Form1;
+  front->raise();
+  front->activateWindow();
+}
+
+one_copy::Start claimKeptFiles(FilesLock& lock) {
+  const std::unique_ptr<TIniGT> settings(createSettingsComponent(nullptr));
+  return one_copy::claim(lock, one_copy::keptFolders(settings->path(), file_locations::dataFolder()));
+}
+
+namespace {
+
+// On a desktop that offers both Wayland and X11 (XWayland), the X11
+// platform: there the windows keep the places they were given. A platform
+// the user chose (QT_QPA_PLATFORM, -platform) stays; without an X server
+// Qt's own choice stays. True when the choice was made here.
+bool preferX11Platform(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    if (argument == "-platform" || argument == "--platform") return false;
+  }
+  qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+  return true;
+}
+
+}  // namespace
+
 int run(int argc, char** argv) {
   if (!takeArguments(argc, argv)) return 0;
+  const bool platformChosenHere = preferX11Platform(argc, argv);
   // The layout's 96-dpi pixels are logical pixels: Qt's high-DPI scaling
   // turns the desktop's scale factor (QT_SCALE_FACTOR, QT_FONT_DPI, the
   // screen's Xft.dpi) into an even enlargement of the whole window, with
   // the logical font DPI kept at 96.
   QApplication app(argc, argv);
+  // Programs started from here (a browser) make their own choice.
+  if (platformChosenHere) qunsetenv("QT_QPA_PLATFORM");
   initialiseApplication(app);
+  FilesLock lock;
+  const one_copy::Start start = claimKeptFiles(lock);
+  if (start == one_copy::Start::End) return 0;
+  // Later starts on the same files come here while this copy keeps them.
+  std::unique_ptr<HandoverServer> handover;
+  if (start == one_copy::Start::Editable) handover = std::make_unique<HandoverServer>(bringMainWindowForward);
+  if (start == one_copy::Start::ReadOnly) write_refusal::set(one_copy::readOnlyReason());
   createWindows(app);
+  if (start == one_copy::Start::ReadOnly) Form1->setWindowTitle(Form1->windowTitle() + one_copy::readOnlyTitleSuffix());
   showMainWindow();
   // The report pages are read once the main window is on screen.
   afterFirstPaint(Form1, {[] { Form2->QRReport1.load(); }, [] { Form3->QRReport1.load(); },

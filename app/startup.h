@@ -9,7 +9,8 @@ namespace kopira::startup {
 // data folder. Other arguments are left to Qt.
 bool takeArguments(int argc, char** argv);
 
-// Sets the application title and the font stand-ins.
+// Sets the application title and the font stand-ins, and loads Qt's texts
+// in the user's language.
 void initialiseApplication(QApplication& app);
 
 // Creates Form1 to Form6, in that order; closing Form1 quits the loop.
@@ -17,6 +18,10 @@ void createWindows(QApplication& app);
 
 // Shows the main window and makes it the active window.
 void showMainWindow();
+
+// Brings the main window (or the modal window in front of it) to the front,
+// un-minimised, for a later start on the same files.
+void bringMainWindowForward();
 
 // Destroys the six windows, the last created first.
 void destroyWindows();

@@ -57,6 +57,10 @@ class NoBoxes : public kopira::MessageBoxes {
  public:
   void plain(const QString&) override { ++shown; }
   void information(const QString&, const QString&) override { ++shown; }
+  int choose(const QString&, const QStringList& choices) override {
+    ++shown;
+    return static_cast<int>(choices.size()) - 1;
+  }
   int shown = 0;
 };
 

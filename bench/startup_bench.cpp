@@ -1,11 +1,14 @@
-// Start-up to the main window shown (offscreen), and counting the display
-// rows of a large word-wrapped box.
+// Start-up to the main window shown (offscreen), claiming the kept files,
+// and counting the display rows of a large word-wrapped box.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/controls/control_fonts.h"
 #include "app/controls/tmemo.h"
+#include "app/files/copy_handover.h"
+#include "app/files/files_lock.h"
+#include "app/files/one_copy.h"
 #include "app/files/text_file.h"
 #include "app/startup.h"
 #include "app/window/tform1.h"
@@ -46,6 +49,21 @@ void StartupToMainWindowShown(benchmark::State& state) {
   }
 }
 BENCHMARK(StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+// What a start adds to claim the kept files: the lock on both folders and
+// the listener for later starts.
+void ClaimKeptFiles(benchmark::State& state) {
+  application();
+  QTemporaryDir settings, data;
+  for (auto _ : state) {
+    kopira::FilesLock lock;
+    if (kopira::one_copy::claim(lock, {settings.path(), data.path()}) != kopira::one_copy::Start::Editable)
+      state.SkipWithError("the folders were held");
+    const kopira::HandoverServer handover([] {});
+    benchmark::DoNotOptimize(handover.listening());
+  }
+}
+BENCHMARK(ClaimKeptFiles)->Unit(benchmark::kMicrosecond);
 
 // A company block of 10,000 lines of 40 wide characters, each wrapping into
 // three rows at the block's width.

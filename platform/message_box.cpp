@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kopira {
 namespace {
@@ -13,6 +14,18 @@ class QtMessageBoxes final : public MessageBoxes {
   }
   void information(const QString& caption, const QString& text) override {
     show(QMessageBox::Information, caption, text);
+  }
+  int choose(const QString& text, const QStringList& choices) override {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices) buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    if (buttons.isEmpty()) return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype taken = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(taken < 0 ? buttons.size() - 1 : taken);
   }
 
  private:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package kopira_<version>_amd64.deb into the top folder,
+# Builds the Debian package kopira_<version>-1_amd64.deb into the top folder,
 # from the build tree in build/: only the two programs and the desktop files
-# are built, not the tests.
+# are built, not the tests. lintian checks it (errors and warnings fail).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,5 +10,6 @@ cmake --build build --parallel "$(nproc)" --target kopira kopira-render kopira_d
 rm -rf build/package
 (cd build && cpack -G DEB -B "$PWD/package" >/dev/null)
 deb=$(ls build/package/kopira_*_amd64.deb)
+lintian --fail-on error,warning "$deb"
 cp "$deb" .
 echo "$(basename "$deb")"

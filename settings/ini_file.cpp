@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "platform/cp932.h"
+#include "platform/write_refusal.h"
 #include "settings/ini_error.h"
 #include "settings/ini_text.h"
 
@@ -128,6 +129,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     return;
   }
   if (path_.isEmpty()) refuse(path_, QStringLiteral("no settings file name"));
+  if (!write_refusal::reason().isEmpty()) refuse(path_, write_refusal::reason());
   if (const std::optional<file_replace::Failure> failure = file_replace::replace(path_, *updated))
     refuse(path_, file_replace::reason(*failure));
   content_ = std::move(*updated);
@@ -158,6 +160,7 @@ std::optional<file_replace::Unsaved> TIniFile::EndUpdate() {
   loaded_ = false;
   const QFileInfo info(path_);
   if (path_.isEmpty()) return file_replace::Unsaved{file_replace::reason(file_replace::Failure::MissingFolder), content_};
+  if (!write_refusal::reason().isEmpty()) return file_replace::Unsaved{write_refusal::reason(), content_};
   if (status_ == ini::LoadStatus::Unreadable) {
     const QString why = info.exists() && !info.isFile() ? file_replace::reason(file_replace::Failure::NotAFile)
                                                         : QStringLiteral("読み込めないファイルがあるため、上書きしませんでした");

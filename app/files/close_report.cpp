@@ -49,6 +49,7 @@ void CloseReport::notSaved(const QString& fileName, const file_replace::Unsaved&
     line += QStringLiteral("\n　新しい内容は次のファイルに残しました：\n　%1").arg(QDir::toNativeSeparators(keptAt));
   else
     line += QStringLiteral("\n　新しい内容を残すこともできませんでした（%1）。").arg(why);
+  lost_ = lost_ || keptAt.isEmpty();
   notSaved_ << line;
 }
 
@@ -77,11 +78,18 @@ QString CloseReport::message() const {
   return parts.join(QStringLiteral("\n\n"));
 }
 
-void CloseReport::tell(bool interactive) const {
-  if (empty()) return;
+bool CloseReport::tell(bool interactive) const {
+  if (empty()) return true;
   // Also logged, so that what was kept where can be found later.
   qWarning().noquote() << message();
-  if (interactive) messageBoxes().plain(message());
+  if (!interactive) return true;
+  if (!lost_) {
+    messageBoxes().plain(message());
+    return true;
+  }
+  const QString offer = QStringLiteral("\n\n「再試行」を押すと、入力した内容はそのままウィンドウに残ります。"
+                                       "空きを作るなどしてから、もう一度閉じてください。");
+  return messageBoxes().choose(message() + offer, {QStringLiteral("再試行"), QStringLiteral("保存せずに終了")}) != 0;
 }
 
 }  // namespace kopira

@@ -35,8 +35,9 @@ class CloseReport {
   QString message() const;
   // Writes the message to the log and, when someone is there to press OK
   // (not when the session is ending or a signal asked to quit), shows it in
-  // a plain box.
-  void tell(bool interactive) const;
+  // a plain box. When something could not be kept at all, the box offers
+  // to try again instead; returns false when the user takes that offer.
+  bool tell(bool interactive) const;
 
  private:
   // Writes content under a dated name in the keep folder; the path, or why not.
@@ -46,6 +47,7 @@ class CloseReport {
   QDateTime now_;
   QStringList notSaved_;
   QStringList kept_;
+  bool lost_ = false;  // some new content could be neither saved nor kept
 };
 
 }  // namespace kopira

@@ -69,4 +69,6 @@ QString dataFolder() {
   return QFileInfo(folder).isDir() ? folder : QStringLiteral(".");
 }
 
+bool dataFolderIsProgramsOwn() { return dataFolder() != QStringLiteral("."); }
+
 }  // namespace kopira::file_locations

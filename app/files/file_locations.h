@@ -32,4 +32,8 @@ SettingsFiles settingsFiles(const QString& programFile, const QString& iniName);
 // The folder of the history and note files; created when it is missing.
 QString dataFolder();
 
+// True when that folder is the one the program made for its files (started
+// from the menu), not a working folder the user chose.
+bool dataFolderIsProgramsOwn();
+
 }  // namespace kopira::file_locations

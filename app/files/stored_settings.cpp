@@ -78,6 +78,9 @@ void readPosition(const TIniGT& ini, const QString& section, QWidget& window) {
 }
 
 void writePosition(TIniGT& ini, const QString& section, const QWidget& window) {
+  // Where the window system does not say where the window is, the stored
+  // place is kept for a start on one that does.
+  if (!windowSystemReportsPositions()) return;
   // Numbers are always storable.
   ini.WriteNumber(section, QStringLiteral("top"), window.y());
   ini.WriteNumber(section, QStringLiteral("left"), window.x());

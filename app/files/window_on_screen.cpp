@@ -65,4 +65,8 @@ QList<QRect> availableScreenAreas() {
   return areas;
 }
 
+bool windowSystemReportsPositions() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace kopira

@@ -16,4 +16,8 @@ QPoint placeOnScreens(const QRect& window, const QList<QRect>& available);
 // The available area of every screen (without task bars and docks).
 QList<QRect> availableScreenAreas();
 
+// Whether the window system tells a program where its windows are; a
+// Wayland compositor does not (a window's position reads as made up).
+bool windowSystemReportsPositions();
+
 }  // namespace kopira

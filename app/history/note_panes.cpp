@@ -1,6 +1,7 @@
 #include "app/history/note_panes.h"
 
 #include <QDir>
+#include <QFile>
 
 #include "platform/message_box.h"
 
@@ -31,9 +32,10 @@ QString loadProblem(const QString& name, text_file::LoadStatus status) {
                     .arg(why);
 }
 
-void loadOrAsk(PaneFile& file, TextPane& pane) {
-  const QString problem = loadProblem(file.name(), file.loadInto(pane));
-  if (!problem.isEmpty()) messageBoxes().plain(problem);
+// An empty file where none is; never over one that appeared meanwhile.
+bool createEmpty(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.flush();
 }
 
 void saveIfModified(PaneFile& file, const TextPane& pane, CloseReport& report) {
@@ -42,9 +44,19 @@ void saveIfModified(PaneFile& file, const TextPane& pane, CloseReport& report) {
 
 }  // namespace
 
-NotePaneFiles::NotePaneFiles(const QString& folder)
+NotePaneFiles::NotePaneFiles(const QString& folder, WhenMissing whenMissing)
     : memo3Txt_(QDir(folder).filePath(QStringLiteral("memo3.txt"))),
-      memo2Txt_(QDir(folder).filePath(QStringLiteral("memo2.txt"))) {}
+      memo2Txt_(QDir(folder).filePath(QStringLiteral("memo2.txt"))),
+      whenMissing_(whenMissing) {}
+
+void NotePaneFiles::loadOrAsk(PaneFile& file, TextPane& pane) {
+  text_file::LoadStatus status = file.loadInto(pane);
+  if (status == text_file::LoadStatus::Missing && whenMissing_ == WhenMissing::CreateEmpty &&
+      createEmpty(file.path()))
+    status = file.loadInto(pane);
+  const QString problem = loadProblem(file.name(), status);
+  if (!problem.isEmpty()) messageBoxes().plain(problem);
+}
 
 void NotePaneFiles::load(TextPane& memo4, TextPane& memo3) {
   loadOrAsk(memo3Txt_, memo4);

@@ -10,8 +10,14 @@ namespace kopira {
 
 class NotePaneFiles {
  public:
-  // The files in the given folder (the working directory in the program).
-  explicit NotePaneFiles(const QString& folder);
+  // What happens to a note file missing at start.
+  enum class WhenMissing {
+    Ask,          // a message asks the user to create it
+    CreateEmpty,  // it is created empty, silently: the folder is the program's
+  };
+
+  // The files in the given folder.
+  explicit NotePaneFiles(const QString& folder, WhenMissing whenMissing = WhenMissing::Ask);
 
   // Loads "memo3.txt" into memo4, then "memo2.txt" into memo3. A file that
   // cannot be loaded is named in a plain message box; its pane keeps the
@@ -23,8 +29,11 @@ class NotePaneFiles {
   void save(const TextPane& memo4, const TextPane& memo3, CloseReport& report);
 
  private:
+  void loadOrAsk(PaneFile& file, TextPane& pane);
+
   PaneFile memo3Txt_;
   PaneFile memo2Txt_;
+  WhenMissing whenMissing_;
 };
 
 }  // namespace kopira

@@ -23,7 +23,8 @@ struct ClosingWindow {
 // Tidies, caps and saves the history, writes the settings, saves the note
 // panes the user changed, then names whatever could not be saved in one
 // plain message (or in the log when nobody is there to read it). Never
-// throws: the close always completes.
-void saveAtClose(const ClosingWindow& window, bool interactive);
+// throws. Returns false when nothing could keep some content and the user
+// chose to try again: the window is to stay open.
+bool saveAtClose(const ClosingWindow& window, bool interactive);
 
 }  // namespace kopira

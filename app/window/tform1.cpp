@@ -11,13 +11,19 @@
 #include "app/window/mail_and_hp.h"
 #include "platform/file_replace.h"
 #include "platform/message_box.h"
+#include "platform/write_refusal.h"
 
 TForm1* Form1 = nullptr;
 
 // The history and note files live in the working folder, or in the user's
 // data folder when the program was started from the desktop menu.
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), history_(kopira::file_locations::dataFolder()), notes_(kopira::file_locations::dataFolder()) {
+    : QWidget(parent),
+      history_(kopira::file_locations::dataFolder()),
+      // Nobody can be asked to make a file in a folder he never chose.
+      notes_(kopira::file_locations::dataFolder(), kopira::file_locations::dataFolderIsProgramsOwn()
+                                                       ? kopira::NotePaneFiles::WhenMissing::CreateEmpty
+                                                       : kopira::NotePaneFiles::WhenMissing::Ask) {
   buildWindow();
   historyLoad_ = std::make_unique<kopira::HistoryLoad>(history_, *Memo5, [this] {
     if (std::exchange(activationWaits_, false)) FormActivate();
@@ -26,7 +32,9 @@ TForm1::TForm1(QWidget* parent)
   printInputs_ = {Memo1, Memo2, Memo6, Memo7, Edit1, Edit2, Edit3, Edit4, Edit5, heldHistory_.get()};
   kopira::print::MainWindowInputs = &printInputs_;
   IniGT1 = kopira::createSettingsComponent(this);
-  kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  if (kopira::write_refusal::reason().isEmpty()) kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  // The unsaved folder is the user's own, written by every copy; the locks
+  // on its temporary files keep a running save's file out of the sweep.
   kopira::file_replace::removeStrayTemporariesIn(kopira::unsavedFolder());
   printShifts_ = std::make_unique<kopira::PrintShiftSettings>(*IniGT1);
   MailAndHP2 = new TMailAndHP(this);
@@ -118,6 +126,9 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   if (!event->isAccepted()) return;
-  FormClose();
+  if (!FormClose()) {
+    event->ignore();
+    return;
+  }
   Q_EMIT closed();
 }

@@ -82,7 +82,8 @@ class TForm1 : public QWidget {
   void BitBtn4Click();
   void Memo2Click();
   void FormCreate();
-  void FormClose();
+  // False when the user chose to try the close again: the window stays.
+  bool FormClose();
   void Memo6Change();
   void Memo6KeyPress(QChar& key);
   void Edit6DblClick();

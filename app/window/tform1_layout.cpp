@@ -65,9 +65,13 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect bounds, const Q
   return button;
 }
 
-QPushButton* makePictureButton(QWidget* parent, const char* name, QRect bounds, const QPixmap& picture) {
+// A button without caption says on hover what it does.
+QPushButton* makePictureButton(QWidget* parent, const char* name, QRect bounds, const QPixmap& picture,
+                               const QString& toolTip) {
   auto* button = new QPushButton(parent);
   button->setObjectName(QLatin1String(name));
+  button->setToolTip(toolTip);
+  button->setAccessibleName(toolTip);
   button->setGeometry(bounds);
   button->setIcon(QIcon(picture));
   button->setIconSize(picture.size());
@@ -158,13 +162,17 @@ void TForm1::buildButtons() {
   BitBtn3 = makeButton(Panel4, "BitBtn3", {125, 10, 99, 31}, QStringLiteral("評価証明"));
   BitBtn2 = makeButton(Panel4, "BitBtn2", {16, 48, 99, 31}, QStringLiteral("会社謄本"));
   BitBtn1 = makeButton(Panel4, "BitBtn1", {16, 10, 99, 31}, QStringLiteral("不動産登記簿"));
-  BitBtn6 = makePictureButton(this, "BitBtn6", {573, 598, 37, 38}, kopira::pictures::upArrow());
+  BitBtn6 = makePictureButton(this, "BitBtn6", {573, 598, 37, 38}, kopira::pictures::upArrow(),
+                              QStringLiteral("履歴で選んだ行を「会社の住所と社名」に写す"));
   BitBtn6->hide();
-  BitBtn7 = makePictureButton(this, "BitBtn7", {618, 598, 37, 38}, kopira::pictures::downArrow());
+  BitBtn7 = makePictureButton(this, "BitBtn7", {618, 598, 37, 38}, kopira::pictures::downArrow(),
+                              QStringLiteral("履歴で選んだ行を「不動産の所在、地番、面積等」に写す"));
   BitBtn7->hide();
-  BitBtn5 = makePictureButton(this, "BitBtn5", {709, 598, 37, 38}, kopira::pictures::portrait());
+  BitBtn5 = makePictureButton(this, "BitBtn5", {709, 598, 37, 38}, kopira::pictures::portrait(),
+                              QStringLiteral("作者の連絡先を表示する"));
   BitBtn5->setFocusPolicy(Qt::ClickFocus);
-  BitBtn8 = makePictureButton(this, "BitBtn8", {663, 598, 37, 38}, kopira::pictures::redCross());
+  BitBtn8 = makePictureButton(this, "BitBtn8", {663, 598, 37, 38}, kopira::pictures::redCross(),
+                              QStringLiteral("会社の欄と不動産の欄を空にする"));
 }
 
 // Every control that can hold the focus, in the window's tab order, parents'

@@ -26,11 +26,13 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() { historyLoad_->start(); }
 
-void TForm1::FormClose() {
+bool TForm1::FormClose() {
   // A history still loading goes in whole; prints whose previews are still
   // open are recorded next.
   historyLoad_->finish();
   heldHistory_->releaseAll();
+  // The history as the user left it, for a close the user takes back.
+  const QString typedHistory = Memo5->Text();
   MemoPane<TMemo> history(*Memo5), memo4(*Memo4), memo3(*Memo3);
   const kopira::stored_settings::MainWindowFields fields = mainFields();
   const kopira::stored_settings::DialogFields dialog = Form5->dialogFields();
@@ -39,9 +41,14 @@ void TForm1::FormClose() {
   Memo5->setUpdatesEnabled(false);
   // Nobody may be at the screen to read a message when the close came from
   // outside.
-  kopira::saveAtClose({history_, Memo5->Lines(), history, *IniGT1, fields, dialog, notes_, memo4, memo3},
-                      !signals_->requested());
+  // An end asked for from outside while the user was asked still ends.
+  const bool ends = kopira::saveAtClose({history_, Memo5->Lines(), history, *IniGT1, fields, dialog, notes_, memo4,
+                                         memo3},
+                                        !signals_->requested()) ||
+                    signals_->requested();
+  if (!ends) Memo5->setText(typedHistory);
   Memo5->setUpdatesEnabled(true);
+  return ends;
 }
 
 void TForm1::Memo5Click() {

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <utility>
 
 #include "platform/message_box.h"
 #include "report/preview/file_dialogs.h"
@@ -253,8 +254,19 @@ bool TQRStandardPreview::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
       LastPageClick();
       return true;
     default:
-      return false;
+      break;
   }
+  // The desktop's usual keys for the printer set-up, Save and Load buttons;
+  // a disabled button's key does nothing.
+  static constexpr std::pair<int, const char*> kButtonKeys[] = {
+      {Qt::Key_P, "PrintSetup"}, {Qt::Key_S, "SaveReport"}, {Qt::Key_O, "LoadReport"}};
+  if (!ctrl) return false;
+  for (const auto& [buttonKey, button] : kButtonKeys) {
+    if (buttonKey != key) continue;
+    Action(QLatin1String(button))->trigger();
+    return true;
+  }
+  return false;
 }
 
 bool TQRStandardPreview::eventFilter(QObject* watched, QEvent* e) {

@@ -147,6 +147,26 @@ TEST(PreviewWindow, KeysMoveBetweenPages) {
   EXPECT_EQ(page(), 2);
 }
 
+TEST(PreviewWindow, CtrlPSAndOOpenPrintSetupSaveAndLoad) {
+  testing::ScriptedFileDialogs files;
+  testing::ScriptedPrintDialog print;
+  print.prepared.maxPage = -1;
+  auto report = previewPage();
+  ActingWait wait([&](TQRStandardPreview& preview) {
+    QWidget* focus = preview.QRPreview()->viewport();
+    pressKey(focus, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);  // not Ctrl alone: nothing
+    pressKey(focus, Qt::Key_P, Qt::ControlModifier);
+    pressKey(focus, Qt::Key_S, Qt::ControlModifier);
+    pressKey(focus, Qt::Key_O, Qt::ControlModifier);
+    preview.close();
+  });
+  ShowPreviewAndWait(*report);
+  EXPECT_EQ(print.prepared.maxPage, 1);  // the dialog ran for the finished page
+  ASSERT_EQ(files.asked.size(), 5);
+  EXPECT_EQ(files.asked[0], QStringLiteral("レポート保存"));
+  EXPECT_EQ(files.asked[3], QStringLiteral("レポート読み込み"));
+}
+
 TEST(PreviewWindow, ProgressIsShownInStepsOfFiveAndClearedAtTheEnds) {
   auto printer = printerWithPages(1);
   TQRStandardPreview preview(printer.get());

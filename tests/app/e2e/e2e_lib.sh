@@ -1,8 +1,10 @@
 # Shared by the end-to-end scripts: runs them inside a fresh X server and
 # offers the steps a user takes. Source it with the script's arguments; the
 # script sets `tool` to the x11_window_tool before closing a window.
+# The server never resets: it would when its last client leaves (an xdotool
+# call, say), and a program connecting during the reset aborts.
 if [ -z "${KOPIRA_E2E_IN_XVFB:-}" ]; then
-  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 ${KOPIRA_E2E_SCREEN:-1280x1024x24} ${KOPIRA_E2E_XVFB_ARGS:-}" "$0" "$@"
+  exec env KOPIRA_E2E_IN_XVFB=1 xvfb-run -a -s "-screen 0 ${KOPIRA_E2E_SCREEN:-1280x1024x24} -noreset ${KOPIRA_E2E_XVFB_ARGS:-}" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 
@@ -73,16 +75,62 @@ find_window() {
   echo "$found"
 }
 
-# Clicks at a point of a window's client area and types there; with
-# "replace" the box's text is selected first.
+# Clicks at a point of a window's client area and puts text there; with
+# "replace" it replaces the box's text.
 type_at() {
-  local window=$1 x=$2 y=$3 text=$4 how=${5:-append}
+  local window=$1 x=$2 y=$3
   xdotool windowfocus --sync "$window"
   xdotool mousemove --window "$window" "$x" "$y" click 1
-  sleep 0.2
-  if [ "$how" = replace ]; then xdotool key ctrl+a; else xdotool key ctrl+End; fi
-  xdotool type --delay 80 "$text"
-  sleep 0.2
+  type_here "$4" "${5:-append}"
+}
+
+# Puts text into the box with the keyboard focus and waits until the box
+# holds it. The text goes through the clipboard: xdotool typing Japanese
+# changes the keymap for each character and loses characters on a busy
+# machine. A paste that came too early is made again.
+type_here() {
+  local text=$1 how=${2:-append}
+  for _ in 1 2 3; do
+    offer_clipboard "$text"
+    if [ "$how" = replace ]; then xdotool key ctrl+a ctrl+v; else xdotool key ctrl+End ctrl+v; fi
+    if copied_by ctrl+a ctrl+c | grep -qF -- "$text"; then
+      xdotool key ctrl+End
+      return 0
+    fi
+  done
+  fail "the box does not show '$text'"
+}
+
+# Whether the box with the keyboard focus holds the text (copied out of it).
+focused_box_holds() {
+  offer_clipboard "kopira-e2e: nothing copied"
+  copied_by ctrl+a ctrl+c | grep -qF -- "$1"
+}
+
+# Serves text as the clipboard's content, from a process ($clip) that ends
+# as soon as another program takes the clipboard.
+offer_clipboard() {
+  printf '%s' "$1" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
+  clip=$!
+  for _ in $(seq 1 100); do
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.05
+  done
+  fail "the clipboard does not take a text"
+}
+
+# Presses keys that copy out of the program, waits until the program holds
+# the clipboard (the offer_clipboard process then ends; keys are handled in
+# order, so whatever came before the copy is done) and prints its content.
+copied_by() {
+  xdotool key "$@"
+  for _ in $(seq 1 100); do
+    kill -0 "$clip" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill "$clip" 2>/dev/null || true
+  wait "$clip" 2>/dev/null || true
+  xclip -o -selection clipboard 2>/dev/null || true
 }
 
 # The program's files are CP932; ini_value prints a stored setting: section, key.

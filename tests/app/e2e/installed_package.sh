@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The Debian package, end to end: built from the build tree with CPack, its
-# contents and dependencies listed and checked, the desktop entry and the
-# metainfo validated; then unpacked into a temporary root and started from
+# contents and dependencies listed and checked, lintian without errors or
+# warnings, the desktop entry and the metainfo validated; then unpacked into a temporary root and started from
 # there by an unprivileged user with a private HOME, as the desktop entry
 # starts it and from a shell. A value typed into the main window survives a
 # restart, stored in the user's config folder; the office defaults beside
 # the program fill a key the user's file lacks; the history lands in the
 # data folder when started from the menu, in the working folder otherwise.
+# Started from the menu the missing note files are made without a word; in
+# a working folder the program asks for them.
 #   installed_package.sh BUILD_DIR X11_WINDOW_TOOL
 set -euo pipefail
 export KOPIRA_E2E_XVFB_ARGS=-ac  # the unprivileged user reaches the X server too
@@ -29,6 +31,7 @@ dpkg-deb -c "$deb" | awk '{print $NF}' > "$work/contents"
 for f in usr/bin/kopira usr/bin/kopira-render \
          usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
          usr/share/man/man1/kopira.1.gz usr/share/man/man1/kopira-render.1.gz \
+         usr/share/doc/kopira/copyright usr/share/doc/kopira/changelog.Debian.gz \
          usr/share/kopira/layouts/valuation.json; do
   grep -qx "./$f" "$work/contents" || fail "the package lacks $f"
 done
@@ -36,9 +39,13 @@ for size in 16 22 24 32 48 64 128 256; do
   grep -qx "./usr/share/icons/hicolor/${size}x$size/apps/kopira.png" "$work/contents" || fail "no ${size}px icon"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libc6 libqt6widgets6 libqt6printsupport6 libicu72 fonts-ipafont-mincho fonts-ipafont-gothic; do
+for d in libc6 libqt6widgets6 libqt6printsupport6 libicu72 fonts-ipafont-mincho fonts-ipafont-gothic \
+         qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = "ibus-mozc | fcitx5-mozc" ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+# Errors and warnings fail; informational tags are shown.
+lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -72,7 +79,7 @@ start_as_user() {
   pid=$!
 }
 
-# The note files are missing at a first start: the program asks for each.
+# In a working folder without note files the program asks for each.
 answer_message() {
   local box
   box=$(find_window Kopira)
@@ -88,9 +95,8 @@ user_value() { iconv -f CP932 -t UTF-8 "$config" | tr -d '\r' | sed -n "/^\[$1\]
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$app_id.desktop")
 read -r -a menu_command <<<"$exec_line"
 start_as_user "$home" "${menu_command[@]}"
-answer_message
-answer_message
 main=$(find_window "$main_caption")
+[ -z "$(xdotool search --onlyvisible --name '^Kopira$' 2>/dev/null)" ] || fail "a message at the start from the menu"
 sleep 0.5
 type_at "$main" 620 515 "大阪弁護士会" replace  # Edit1, the bar association
 type_at "$main" 200 580 "株式会社コピラ"        # Memo5, the history
@@ -102,6 +108,9 @@ close_and_wait_for_end "$main"
 [ "$(iconv -f CP932 -t UTF-8 "$home/.local/share/kopira/kopiralog.txt")" = "株式会社コピラ" ] \
   || fail "the history is not in the data folder"
 [ ! -e "$home/kopiralog.txt" ] || fail "the history went to the working folder"
+for note in memo2.txt memo3.txt; do
+  [ -f "$home/.local/share/kopira/$note" ] || fail "$note was not made in the data folder"
+done
 [ "$(iconv -f CP932 -t UTF-8 "$root/usr/bin/Kopira.ini" | tr -d '\r' | grep -c .)" = 3 ] || fail "the office defaults were changed"
 
 # From a shell, in another folder: the typed value is read back from the

@@ -1,5 +1,6 @@
 // The history's tidy-up and its file, and the note panes' files.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -169,6 +170,25 @@ TEST_F(NotePaneFilesTest, BothMissingAskForBothFilesMemo3First) {
   EXPECT_EQ(boxes_.boxes[1].text, u"memo2.txtファイルを作成してください"_s);
   EXPECT_FALSE(boxes_.boxes[0].information);
   EXPECT_EQ(memo4_.Count(), 5) << "the pane keeps its initial text";
+}
+
+// In the program's own data folder a missing note file is made, not asked
+// for; one that is there keeps its text; a folder in a file's place is
+// still reported.
+TEST_F(NotePaneFilesTest, InTheProgramsOwnFolderMissingFilesAreCreatedEmptySilently) {
+  writeBytes(path(u"memo2.txt"_s), "company notes\r\n");
+  kopira::NotePaneFiles own(dir_.path(), kopira::NotePaneFiles::WhenMissing::CreateEmpty);
+  own.load(memo4_, memo3_);
+  EXPECT_TRUE(boxes_.boxes.empty());
+  EXPECT_EQ(readBytes(path(u"memo3.txt"_s)), "");
+  EXPECT_EQ(memo4_.text(), QString());
+  EXPECT_EQ(memo3_.text(), u"company notes\r\n"_s);
+
+  ASSERT_TRUE(QFile::remove(path(u"memo2.txt"_s)));
+  ASSERT_TRUE(QDir(dir_.path()).mkdir(u"memo2.txt"_s));
+  own.load(memo4_, memo3_);
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  EXPECT_TRUE(boxes_.boxes[0].text.startsWith(u"memo2.txtと同じ名前のフォルダ"_s));
 }
 
 TEST_F(NotePaneFilesTest, NamesCrossOver) {

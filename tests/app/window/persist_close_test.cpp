@@ -14,6 +14,7 @@
 #include "persist_support.h"
 #include "platform/desktop_open.h"
 #include "platform/message_box_recorder.h"
+#include "platform/write_refusal.h"
 
 using namespace Qt::StringLiterals;
 using kopira::testing::FakeMemo;
@@ -79,6 +80,59 @@ TEST_F(CloseTest, NobodyToAnswerMeansNoBox) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir(u"kopiralog.txt"_s));
   close(false);
   EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+// The state folder for what could not be saved, for one test.
+class StateFolder {
+ public:
+  explicit StateFolder(const QString& path) : before_(qgetenv("XDG_STATE_HOME")) { qputenv("XDG_STATE_HOME", path.toUtf8()); }
+  ~StateFolder() { qputenv("XDG_STATE_HOME", before_); }
+  StateFolder(const StateFolder&) = delete;
+  StateFolder& operator=(const StateFolder&) = delete;
+
+ private:
+  QByteArray before_;
+};
+
+TEST_F(CloseTest, NothingKeptOffersToTryAgainUnlessNobodyIsThere) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir(u"kopiralog.txt"_s));
+  writeBytes(dir_.filePath(u"state"_s), "a file where the unsaved folder would go");
+  const StateFolder state(dir_.filePath(u"state"_s));
+  struct Case {
+    int answer;
+    bool interactive;
+    bool ends;
+  };
+  for (const Case& c : {Case{0, true, false}, Case{1, true, true}, Case{0, false, true}}) {
+    boxes_.boxes.clear();
+    boxes_.answers = {c.answer};
+    EXPECT_EQ(kopira::saveAtClose({history_, historyMemo_, historyMemo_, ini_, mainFields_, dialogFields_, notes_,
+                                   memo4_, memo3_},
+                                  c.interactive),
+              c.ends);
+    ASSERT_EQ(boxes_.boxes.size(), c.interactive ? 1u : 0u);
+    if (!c.interactive) continue;
+    EXPECT_EQ(boxes_.boxes[0].choices, (QStringList{u"再試行"_s, u"保存せずに終了"_s}));
+    EXPECT_TRUE(boxes_.boxes[0].text.contains(u"新しい内容を残すこともできませんでした"_s));
+  }
+}
+
+TEST_F(CloseTest, AReadOnlyCopyWritesNothingAndKeepsWhatDiffers) {
+  const QByteArray history = "\x89\xef\x8e\xd0\r\n";  // what the history pane holds
+  writeBytes(dir_.filePath(u"kopiralog.txt"_s), history);
+  const StateFolder state(dir_.filePath(u"state"_s));
+  memo3_.userTypes(u"note"_s);
+  kopira::write_refusal::set(u"読み取り専用"_s);
+  close();
+  kopira::write_refusal::set(QString());
+  EXPECT_EQ(readBytes(dir_.filePath(u"kopiralog.txt"_s)), history);
+  EXPECT_FALSE(QFile::exists(ini_.path()));
+  EXPECT_FALSE(QFile::exists(dir_.filePath(u"memo2.txt"_s)));
+  EXPECT_EQ(QDir(dir_.filePath(u"state/kopira/unsaved"_s)).entryList(QDir::Files).size(), 2);
+  ASSERT_EQ(boxes_.boxes.size(), 1u);
+  const QString& told = boxes_.boxes[0].text;
+  EXPECT_TRUE(told.contains(u"・Kopira.ini：読み取り専用。"_s) && told.contains(u"・memo2.txt：読み取り専用。"_s)) << told.toStdString();
+  EXPECT_FALSE(told.contains(u"kopiralog.txt"_s)) << "an unchanged history is not news";
 }
 
 TEST(TerminationSignals, SigtermAndSessionEndCloseTheWindow) {

@@ -1,0 +1,45 @@
+// The lock on the folders of the kept files.
+#include <QCoreApplication>
+#include <QDir>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/files/copy_handover.h"
+#include "app/files/files_lock.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(FilesLock, HeldByOneTakerAtATimeWhoTellsWhoHeIs) {
+  QTemporaryDir settings, data;
+  kopira::FilesLock first, second;
+  // One folder named twice is locked once.
+  EXPECT_FALSE(first.take({settings.path(), data.path(), data.path() + u"/."_s}));
+  EXPECT_TRUE(first.holds());
+
+  const std::optional<kopira::LockHolder> holder = second.take({data.path()});
+  ASSERT_TRUE(holder);
+  EXPECT_EQ(holder->host, QSysInfo::machineHostName());
+  EXPECT_EQ(holder->pid, QCoreApplication::applicationPid());
+  EXPECT_TRUE(holder->isThisUserHere());
+  EXPECT_FALSE(second.holds());
+
+  // All or none: a free folder before a held one is not kept locked.
+  QTemporaryDir other;
+  EXPECT_TRUE(second.take({other.path(), settings.path()}));
+  EXPECT_FALSE(second.holds());
+  kopira::FilesLock third;
+  EXPECT_FALSE(third.take({other.path()}));
+
+  // What the holder leaves (it ended) is taken by the next.
+  first.release();
+  EXPECT_FALSE(second.take({settings.path(), data.path()}));
+  EXPECT_TRUE(QFileInfo(QDir(data.path()).filePath(QLatin1String(kopira::FilesLock::kFileName))).size() > 0);
+
+  EXPECT_FALSE(kopira::LockHolder({u"elsewhere"_s, holder->user, 1}).isThisUserHere());
+  EXPECT_FALSE(kopira::askToComeForward(0)) << "nobody listens there";
+}
+
+}  // namespace
