@@ -4,16 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
+
+#include "platform/file_identity.h"
+#include "platform/file_in_place.h"
+#include "platform/file_io.h"
+#include "platform/save_temporary.h"
 
 namespace kopira::file_replace {
 namespace {
 
-const QString kTemporaryMark = QStringLiteral(".kopira-tmp-");
-constexpr int kRandomLetters = 6;
+using save_temporary::TemporaryFile;
+
+// How many numbered names keepAside tries when the dated one is taken.
+constexpr int kMaxKeepAsideAttempts = 100;
 
 Failure failureOf(int error) {
   switch (error) {
@@ -33,55 +38,39 @@ Failure failureOf(int error) {
   }
 }
 
-bool writeAll(int fd, QByteArrayView bytes) {
-  const char* data = bytes.data();
-  qsizetype left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      if (written == 0) errno = ENOSPC;
-      return false;
-    }
-    data += written;
-    left -= written;
-  }
-  return true;
-}
-
 mode_t modeForNewFile() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
 }
 
-// Writes bytes to a new temporary file in the folder; fills tmpPath.
-std::optional<Failure> writeTemporary(const QString& path, QByteArrayView bytes, mode_t mode, QByteArray& tmpPath) {
-  tmpPath = QFile::encodeName(path + kTemporaryMark) + QByteArray(kRandomLetters, 'X');
-  const int fd = ::mkostemp(tmpPath.data(), O_CLOEXEC);
-  if (fd < 0) return failureOf(errno);
-  bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes);
-  // fsync reports what a buffered write could not: a full disk shows here
-  // on file systems that delay allocation.
-  while (ok && ::fsync(fd) != 0) {
-    if (errno != EINTR) ok = false;
-  }
-  int error = ok ? 0 : errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (ok) return std::nullopt;
-  ::unlink(tmpPath.constData());
-  return failureOf(error);
+// Fills the temporary file and puts it in the place of target.
+std::optional<Failure> commit(TemporaryFile& temporary, const QByteArray& target, QByteArrayView bytes) {
+  if (!file_io::writeWhole(temporary.fd(), bytes) || !temporary.renameTo(target)) return failureOf(errno);
+  temporary.keep();
+  file_io::syncFolder(file_io::folderOf(target));
+  return std::nullopt;
 }
 
-void syncFolder(const QString& folder) {
-  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);  // best effort: the rename is already done
-  ::close(fd);
+std::optional<Failure> createFile(const QByteArray& target, QByteArrayView bytes) {
+  TemporaryFile temporary(target);
+  if (!temporary.isOpen() || ::fchmod(temporary.fd(), modeForNewFile()) != 0) return failureOf(errno);
+  return commit(temporary, target, bytes);
 }
+
+std::optional<Failure> replaceFile(const QByteArray& target, const struct stat& old, QByteArrayView bytes) {
+  // Further hard links would keep the old content under their names.
+  if (old.st_nlink == 1) {
+    TemporaryFile temporary(target);
+    if (!temporary.isOpen()) return failureOf(errno);
+    if (file_identity::carryOver(target, old, temporary.fd())) return commit(temporary, target, bytes);
+  }
+  if (const int error = file_in_place::write(target, bytes, old.st_mode)) return failureOf(error);
+  return std::nullopt;
+}
+
+// The file a save of path writes: the path itself, or a link's final target.
+QString savedFile(const QFileInfo& info) { return info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath(); }
 
 }  // namespace
 
@@ -91,30 +80,21 @@ bool writeProtected(const QFileInfo& info) {
 }
 
 std::optional<Failure> replace(const QString& path, QByteArrayView bytes) {
-  const QFileInfo info(path);
-  mode_t mode = modeForNewFile();
-  if (info.exists() || info.isSymLink()) {
-    if (!info.isFile()) return Failure::NotAFile;
-    if (writeProtected(info)) return Failure::ReadOnlyFile;
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) mode = st.st_mode & 07777;
-  }
+  const QFileInfo given(path);
+  // A link whose target is missing (or a loop) is not followed.
+  if (given.isSymLink() && !given.exists()) return Failure::NotAFile;
+  const QFileInfo info(savedFile(given));
+  if (info.exists() && !info.isFile()) return Failure::NotAFile;
+  if (info.exists() && writeProtected(info)) return Failure::ReadOnlyFile;
   const QFileInfo folder(info.absolutePath());
   if (!folder.exists()) return Failure::MissingFolder;
   if (!folder.isDir()) return Failure::NotAFile;
   if (writeProtected(folder)) return Failure::ReadOnlyFolder;
 
-  QByteArray tmpPath;
-  if (const std::optional<Failure> failure = writeTemporary(path, bytes, mode, tmpPath)) return failure;
-  // A link is replaced through its target, as an editor saving it would.
-  const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
-  if (::rename(tmpPath.constData(), QFile::encodeName(target).constData()) != 0) {
-    const int error = errno;
-    ::unlink(tmpPath.constData());
-    return failureOf(error);
-  }
-  syncFolder(info.absolutePath());
-  return std::nullopt;
+  const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+  struct stat old {};
+  if (::stat(target.constData(), &old) != 0) return errno == ENOENT ? createFile(target, bytes) : failureOf(errno);
+  return replaceFile(target, old, bytes);
 }
 
 QString reason(Failure failure) {
@@ -131,34 +111,51 @@ QString reason(Failure failure) {
       return QStringLiteral("ディスクの空きがありません");
     case Failure::NoCp932Form:
       return QStringLiteral("保存できない文字が含まれています");
+    case Failure::NotKeptAside:
+      return QStringLiteral("読み込めなかった元のファイルを別の名前で残せませんでした");
     case Failure::WriteFailed:
       break;
   }
   return QStringLiteral("書き込みに失敗しました");
 }
 
-namespace {
-
-bool isTemporaryOf(const QString& path, const QString& candidateName) {
-  const QString prefix = QFileInfo(path).fileName() + kTemporaryMark;
-  if (candidateName.size() != prefix.size() + kRandomLetters || !candidateName.startsWith(prefix)) return false;
-  for (qsizetype i = prefix.size(); i < candidateName.size(); ++i) {
-    const char16_t c = candidateName.at(i).unicode();
-    const bool letterOrDigit = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-    if (!letterOrDigit) return false;
-  }
-  return true;
+void removeStrayTemporaries(const QString& path) {
+  const QFileInfo info(savedFile(QFileInfo(path)));
+  if (info.fileName().isEmpty()) return;
+  save_temporary::removeAbandoned(info.absolutePath(), info.fileName());
+  file_in_place::restoreInterrupted(QFile::encodeName(info.absoluteFilePath()));
 }
 
-}  // namespace
+void removeStrayTemporariesIn(const QString& folder) { save_temporary::removeAbandoned(folder, QString()); }
 
-void removeStrayTemporaries(const QString& path) {
-  const QFileInfo info(path);
-  QDir folder(info.absolutePath());
-  const QString pattern = info.fileName() + kTemporaryMark + QString(kRandomLetters, u'?');
-  for (const QFileInfo& stray : folder.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
-    if (isTemporaryOf(path, stray.fileName()) && !stray.isSymLink()) QFile::remove(stray.filePath());
+QString keepAside(const QString& path, const QDateTime& when) {
+  const QByteArray source = QFile::encodeName(path);
+  const file_io::Descriptor file(::open(source.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat st {};
+  if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  TemporaryFile copy(source);
+  if (!copy.isOpen() || ::fchmod(copy.fd(), st.st_mode & 0666) != 0 || !file_io::copyWhole(file.fd, copy.fd())) return {};
+  const QString dated = path + u'.' + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  for (int attempt = 1; attempt <= kMaxKeepAsideAttempts; ++attempt) {
+    const QString name = dated + (attempt == 1 ? QString() : u'-' + QString::number(attempt)) + QStringLiteral(".bak");
+    if (QFileInfo::exists(name) || QFileInfo(name).isSymLink()) continue;
+    if (!copy.renameTo(QFile::encodeName(name))) return {};
+    copy.keep();
+    file_io::syncFolder(file_io::folderOf(source));
+    return name;
   }
+  return {};
+}
+
+bool makeFolder(const QString& path) {
+  const QFileInfo info(path);
+  if (info.isDir()) return true;
+  const QString parent = info.absolutePath();
+  if (parent == info.absoluteFilePath() || !makeFolder(parent)) return false;
+  const QByteArray folder = QFile::encodeName(info.absoluteFilePath());
+  if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return false;
+  file_io::syncFolder(QFile::encodeName(parent));
+  return QFileInfo(path).isDir();
 }
 
 }  // namespace kopira::file_replace

@@ -1,11 +1,18 @@
 #pragma once
 // Replacing a file's whole content so that the old file stays whole until
-// the new one is complete on disk: the bytes go to a temporary file beside
-// it, every write and the flush to disk are checked, and only then does the
-// temporary file take the old one's place. Nothing else in the program
-// writes the files a user keeps.
+// the new one is complete on disk, and stays what it was for everyone who
+// shares it. The bytes go to a temporary file beside it, which takes the
+// old file's owner, group, permission bits and extended attributes (ACLs);
+// every write and the flush to disk are checked, and only then does the
+// temporary file take the old one's place. Where this process may not give
+// a new file what the old one is (another user's file in a shared folder),
+// or the file has further hard links, the new content is written into the
+// file itself instead, after a complete copy of the old content beside it
+// (see file_in_place.h). A link is saved through to its target. Nothing else
+// in the program writes the files a user keeps.
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QString>
 #include <optional>
@@ -21,6 +28,7 @@ enum class Failure {
   DiskFull,        // no space (or quota) left for the new content
   WriteFailed,     // any other error of the system
   NoCp932Form,     // the text holds a character that a CP932 file cannot hold
+  NotKeptAside,    // an unreadable earlier file could not be kept under another name
 };
 
 // Whether replace() refuses a file or folder as read-only. The permission
@@ -41,9 +49,22 @@ struct Unsaved {
   QByteArray content;
 };
 
-// Removes the temporary files that a replace() of path left behind when the
-// program was killed during it: in the folder of path, only names of the
-// file's name, ".kopira-tmp-" and six letters or digits.
+// Clears what a save of path that was killed halfway left beside the file
+// (beside a link's target): removes its temporary files, and puts back the
+// old content when a write into the file itself was cut short. Files of a
+// save still running in another process are left alone.
 void removeStrayTemporaries(const QString& path);
+
+// Removes the temporary files of killed saves of any file in folder.
+void removeStrayTemporariesIn(const QString& folder);
+
+// Copies the file at path to "<name>.<yyyyMMdd-HHmmss>.bak" in its folder
+// (a number is added when that name is taken); the file itself stays as it
+// is. Returns the copy's path, or an empty string when no copy was made.
+QString keepAside(const QString& path, const QDateTime& when);
+
+// Creates the folder and any missing folder above it (mode 0700), each
+// flushed into its parent. True when the folder exists.
+bool makeFolder(const QString& path);
 
 }  // namespace kopira::file_replace

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/bounded_read.h"
+
 namespace kopira::ini {
 
 FileStamp stampOf(const QString& path) {
@@ -21,7 +23,7 @@ LoadResult loadFile(const QString& path) {
   if (!info.isFile() || info.size() > kMaxFileBytes) return {LoadStatus::Unreadable, {}};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Unreadable, {}};
-  QByteArray content = file.read(kMaxFileBytes + 1);
+  QByteArray content = readAtMost(file, kMaxFileBytes);
   if (content.size() > kMaxFileBytes || file.error() != QFileDevice::NoError) return {LoadStatus::Unreadable, {}};
   return {LoadStatus::Loaded, content};
 }

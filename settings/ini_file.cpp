@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include "platform/cp932.h"
@@ -30,11 +31,10 @@ QByteArray writtenText(const QString& path, const QString& text, const char* wha
   return *bytes;
 }
 
-// The content with the key set to text, or nothing when it holds that
-// value already.
-std::optional<QByteArray> edited(const QByteArray& content, const QByteArray& section, const QByteArray& key,
-                                 const QByteArray& text) {
-  const ini::EntryLocation at = ini::locateEntry(content, section, key);
+// The content with the key (found at `at`) set to text, or nothing when it
+// holds that value already.
+std::optional<QByteArray> edited(const QByteArray& content, const ini::EntryLocation& at, const QByteArray& section,
+                                 const QByteArray& key, const QByteArray& text) {
   if (at.keyFound && at.value == text) return std::nullopt;
   if (at.keyFound) return content.first(at.lineBegin) + at.key.toByteArray() + '=' + text + content.sliced(at.lineEnd);
   const QByteArray lineBreak = ini::lineBreakOf(content);
@@ -117,9 +117,12 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
   refresh();
   // A file that exists but could not be loaded is never replaced.
   if (status_ == ini::LoadStatus::Unreadable && !updating_) refuse(path_, QStringLiteral("cannot load the file"));
-  std::optional<QByteArray> updated = edited(content_, sectionName, keyName, text);
+  const ini::EntryLocation at = ini::locateEntry(content_, sectionName, keyName);
+  std::optional<QByteArray> updated = edited(content_, at, sectionName, keyName, text);
   if (!updated) return;
   if (updating_) {
+    // Bytes that read as no text at all would be gone with this value.
+    if (at.keyFound && !cp932::decode(at.value.toByteArray())) overwritesUnreadable_ = true;
     content_ = std::move(*updated);
     index_.reset();
     changed_ = true;
@@ -139,6 +142,8 @@ void TIniFile::BeginUpdate() {
   refresh();
   updating_ = true;
   changed_ = false;
+  overwritesUnreadable_ = false;
+  keptAside_.clear();
   // Values are composed on an empty file when the one on disk cannot be
   // loaded; that file itself is kept (see EndUpdate).
   if (status_ == ini::LoadStatus::Unreadable) {
@@ -160,6 +165,11 @@ std::optional<file_replace::Unsaved> TIniFile::EndUpdate() {
     const QString why = info.exists() && !info.isFile() ? file_replace::reason(file_replace::Failure::NotAFile)
                                                         : QStringLiteral("読み込めないファイルがあるため、上書きしませんでした");
     return file_replace::Unsaved{why, content_};
+  }
+  // A file that will refuse the write needs no copy (and would get one at every close).
+  if (overwritesUnreadable_ && info.isFile() && !file_replace::writeProtected(info)) {
+    keptAside_ = file_replace::keepAside(path_, QDateTime::currentDateTime());
+    if (keptAside_.isEmpty()) return file_replace::Unsaved{file_replace::reason(file_replace::Failure::NotKeptAside), content_};
   }
   if (const std::optional<file_replace::Failure> failure = file_replace::replace(path_, content_))
     return file_replace::Unsaved{file_replace::reason(*failure), content_};

@@ -54,7 +54,11 @@ class TIniFile {
   void BeginUpdate();
   // What could not be saved, with the content that was to be written (also
   // when the file on disk could not be loaded and is therefore kept).
+  // A value whose stored bytes are not CP932 is only overwritten after a
+  // copy of the file was kept aside (see KeptAside).
   std::optional<kopira::file_replace::Unsaved> EndUpdate();
+  // Where the last EndUpdate kept a copy of the file; empty when it did not.
+  const QString& KeptAside() const { return keptAside_; }
 
  private:
   // Loads the file when it is not loaded yet or changed on disk.
@@ -69,4 +73,6 @@ class TIniFile {
   mutable std::optional<kopira::ini::Index> index_;
   bool updating_ = false;
   bool changed_ = false;
+  bool overwritesUnreadable_ = false;
+  QString keptAside_;
 };

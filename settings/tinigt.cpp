@@ -169,6 +169,8 @@ void TIniGT::BeginUpdate() { file_->BeginUpdate(); }
 
 std::optional<kopira::file_replace::Unsaved> TIniGT::EndUpdate() { return file_->EndUpdate(); }
 
+QString TIniGT::KeptAside() const { return file_->KeptAside(); }
+
 void TIniGT::setProgramFilePath(const QString& path) { programFileOverride() = path; }
 
 QString TIniGT::programFilePath() {

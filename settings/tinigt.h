@@ -55,6 +55,9 @@ class TIniGT : public QObject {
   // was before BeginUpdate).
   void BeginUpdate();
   std::optional<kopira::file_replace::Unsaved> EndUpdate();
+  // Where the last EndUpdate kept a copy of a file holding bytes that are
+  // not CP932 before writing over them; empty when it did not.
+  QString KeptAside() const;
 
   // The program file whose name and folder the component uses; tests set it.
   static void setProgramFilePath(const QString& path);

@@ -22,7 +22,7 @@ QString unsavedFolder() {
 }
 
 QString CloseReport::keep(const QString& fileName, const QByteArray& content, QString& why) const {
-  if (!QDir().mkpath(keepFolder_)) {
+  if (!file_replace::makeFolder(keepFolder_)) {
     why = file_replace::reason(file_replace::Failure::ReadOnlyFolder);
     return {};
   }

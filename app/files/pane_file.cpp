@@ -37,9 +37,9 @@ PaneFile::SaveOutcome PaneFile::saveFrom(const TextPane& pane, const QDateTime& 
     return outcome;
   }
   if (mustKeepAside_ && QFileInfo::exists(path_)) {
-    outcome.keptAs = text_file::keepAside(path_, now);
+    outcome.keptAs = file_replace::keepAside(path_, now);
     if (outcome.keptAs.isEmpty()) {
-      outcome.unsaved = unsaved(QStringLiteral("読み込めなかった元のファイルを別の名前で残せませんでした"));
+      outcome.unsaved = unsaved(file_replace::reason(file_replace::Failure::NotKeptAside));
       return outcome;
     }
   }

@@ -1,6 +1,6 @@
 #pragma once
 // The text file behind one pane (history or note). It remembers a file that
-// existed but could not be loaded, and moves that file aside before the
+// existed but could not be loaded, and keeps a copy of it aside before the
 // pane's text is first written over it, so nothing the user had is lost.
 #include <QDateTime>
 #include <QString>
@@ -23,12 +23,12 @@ class PaneFile {
   text_file::LoadStatus loadInto(TextPane& pane);
 
   struct SaveOutcome {
-    QString keptAs;  // where an unloadable earlier file was moved; empty if none
+    QString keptAs;  // where an unloadable earlier file was copied; empty if none
     std::optional<file_replace::Unsaved> unsaved;  // why the text is not in the file
     bool saved() const { return !unsaved; }
   };
-  // Writes the pane's text to the file, first moving aside a file that was
-  // there but could not be loaded. When that move fails nothing is written.
+  // Writes the pane's text to the file, first keeping a copy of a file that
+  // was there but could not be loaded. Without that copy nothing is written.
   SaveOutcome saveFrom(const TextPane& pane, const QDateTime& now = QDateTime::currentDateTime());
 
  private:

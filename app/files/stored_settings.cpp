@@ -111,6 +111,7 @@ WriteOutcome writeAll(TIniGT& ini, const MainWindowFields& mainWindow, const Dia
   writePosition(ini, kDialogSection, *dialog.window);
   writeTexts(ini, std::span(kWebShortcutKeys), mainWindow.webShortcuts, outcome.refused);
   outcome.unsaved = ini.EndUpdate();
+  outcome.keptAs = ini.KeptAside();
   return outcome;
 }
 

@@ -54,6 +54,7 @@ void readDialog(const TIniGT& ini, const DialogFields& fields);
 struct WriteOutcome {
   QStringList refused;  // "section/key" of values the file cannot hold
   std::optional<file_replace::Unsaved> unsaved;  // the file was left as it was
+  QString keptAs;  // a copy of the file as it was, when values not CP932 were overwritten
 };
 
 // FormClose of Form1: every value, in the order memo, form, jyu, form5,

@@ -3,16 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/bounded_read.h"
 #include "platform/cp932.h"
 
 namespace kopira::text_file {
-namespace {
-
-// How many numbered alternatives keepAside tries when the dated name is taken.
-constexpr int kMaxKeepAsideAttempts = 100;
-
-}  // namespace
-
 QString toCrLfBreaks(const QString& text) {
   QString out;
   out.reserve(text.size() + text.size() / 32 + 2);
@@ -43,7 +37,7 @@ LoadResult load(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {LoadStatus::Unreadable, {}};
   // One byte more than allowed tells a file that grew since it was looked at.
-  const QByteArray bytes = file.read(kMaxBytes + 1);
+  const QByteArray bytes = readAtMost(file, kMaxBytes);
   if (file.error() != QFileDevice::NoError) return {LoadStatus::Unreadable, {}};
   return decode(bytes);
 }
@@ -54,16 +48,6 @@ std::optional<file_replace::Failure> save(const QString& path, const QString& te
   const std::optional<QByteArray> bytes = contentOf(text);
   if (!bytes) return file_replace::Failure::NoCp932Form;
   return file_replace::replace(path, *bytes);
-}
-
-QString keepAside(const QString& path, const QDateTime& when) {
-  const QString dated = path + u'.' + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  for (int attempt = 1; attempt <= kMaxKeepAsideAttempts; ++attempt) {
-    const QString target = dated + (attempt == 1 ? QString() : u'-' + QString::number(attempt)) + QStringLiteral(".bak");
-    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
-    return QFile::rename(path, target) ? target : QString();
-  }
-  return {};
 }
 
 }  // namespace kopira::text_file

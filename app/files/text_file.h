@@ -1,7 +1,6 @@
 #pragma once
 // Whole text files as the user keeps them: CP932 with CR LF, read in one
 // piece and replaced in one piece.
-#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -45,10 +44,5 @@ std::optional<QByteArray> contentOf(const QString& text);
 // stays whole until the new one is complete on disk. Returns why it failed,
 // or nothing once it is saved.
 std::optional<file_replace::Failure> save(const QString& path, const QString& text);
-
-// Renames the file at path to "<name>.<yyyyMMdd-HHmmss>.bak" in its folder
-// (a number is added when that name is taken). Returns the new path, or an
-// empty string when the file could not be moved.
-QString keepAside(const QString& path, const QDateTime& when);
 
 }  // namespace kopira::text_file

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <utility>
 
+#include "app/files/close_report.h"
 #include "app/files/file_locations.h"
 #include "app/files/settings_component.h"
 #include "app/files/termination_signals.h"
@@ -32,6 +33,9 @@ TForm1::TForm1(QWidget* parent)
   kopira::print::MainWindowInputs = &printInputs_;
   IniGT1 = kopira::createSettingsComponent(this);
   if (kopira::write_refusal::reason().isEmpty()) kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  // The unsaved folder is the user's own, written by every copy; the locks
+  // on its temporary files keep a running save's file out of the sweep.
+  kopira::file_replace::removeStrayTemporariesIn(kopira::unsavedFolder());
   printShifts_ = std::make_unique<kopira::PrintShiftSettings>(*IniGT1);
   MailAndHP2 = new TMailAndHP(this);
   MailAndHP2->setObjectName(QStringLiteral("MailAndHP2"));

@@ -193,6 +193,28 @@ TEST_F(IniFileTest, UpdateWritesOnceOrLeavesTheFileWhole) {
   EXPECT_TRUE(QFileInfo(dir.path("folder.ini")).isDir());
 }
 
+// A value whose bytes are not CP932 is only written over after a copy of
+// the whole file was kept aside; writing other values needs no copy.
+TEST_F(IniFileTest, UpdateOverBytesThatAreNotCp932KeepsACopyFirst) {
+  const QByteArray original = "[jyu]\r\nedit1.text=\x90\xe7\x81\r\nedit2.text=b\r\n;\x81\r\n";
+  const QString path = dir.write("t.ini", original);
+  TIniFile file(path);
+  file.BeginUpdate();
+  file.WriteString("jyu", "edit2.text", "c");
+  EXPECT_FALSE(file.EndUpdate().has_value());
+  EXPECT_TRUE(file.KeptAside().isEmpty());
+
+  const QByteArray before = dir.read("t.ini");
+  file.BeginUpdate();
+  file.WriteString("jyu", "edit1.text", QStringLiteral("千"));
+  EXPECT_FALSE(file.EndUpdate().has_value());
+  ASSERT_FALSE(file.KeptAside().isEmpty());
+  EXPECT_TRUE(QFileInfo(file.KeptAside()).fileName().startsWith("t.ini.")) << file.KeptAside().toStdString();
+  EXPECT_TRUE(file.KeptAside().endsWith(".bak"));
+  EXPECT_EQ(dir.read(QFileInfo(file.KeptAside()).fileName()), before);
+  EXPECT_EQ(dir.read("t.ini"), "[jyu]\r\nedit1.text=\x90\xe7\r\nedit2.text=c\r\n;\x81\r\n");
+}
+
 // A file changed on disk by someone else is read again; an unchanged one
 // is served from memory.
 TEST_F(IniFileTest, FileChangedOnDiskIsReadAgain) {

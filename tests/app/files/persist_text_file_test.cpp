@@ -148,20 +148,21 @@ TEST_F(TextFileTest, StrayTemporariesOfASaveAreRemoved) {
   EXPECT_EQ(entries(), expected);
 }
 
-TEST_F(TextFileTest, KeepAsideUsesADatedNameAndNeverOverwrites) {
+TEST_F(TextFileTest, KeepAsideCopiesUnderADatedNameAndNeverOverwrites) {
   const QDateTime when(QDate(2026, 12, 8), QTime(17, 15, 0));
   writeBytes(path(), "first");
-  const QString kept = tf::keepAside(path(), when);
+  const QString kept = kopira::file_replace::keepAside(path(), when);
   EXPECT_EQ(QFileInfo(kept).fileName(), u"kopiralog.txt.20261208-171500.bak"_s);
-  EXPECT_FALSE(QFileInfo::exists(path()));
+  EXPECT_EQ(readBytes(path()), "first") << "the file itself stays";
 
   writeBytes(path(), "second");
-  const QString keptAgain = tf::keepAside(path(), when);
+  const QString keptAgain = kopira::file_replace::keepAside(path(), when);
   EXPECT_EQ(QFileInfo(keptAgain).fileName(), u"kopiralog.txt.20261208-171500-2.bak"_s);
   EXPECT_EQ(readBytes(kept), "first");
   EXPECT_EQ(readBytes(keptAgain), "second");
 
-  EXPECT_TRUE(tf::keepAside(path(), when).isEmpty()) << "nothing left to move";
+  QFile::remove(path());
+  EXPECT_TRUE(kopira::file_replace::keepAside(path(), when).isEmpty()) << "nothing left to copy";
 }
 
 }  // namespace
