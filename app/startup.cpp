@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "app/controls/input_method.h"
+#include "app/controls/qt_texts.h"
 #include "app/files/copy_handover.h"
 #include "app/files/file_locations.h"
 #include "app/files/files_lock.h"
 #include "app/files/one_copy.h"
 #include "app/files/settings_component.h"
 #include "app/printing/tform5.h"
-#include "app/qt_texts.h"
 #include "app/window/after_first_paint.h"
 #include "app/window/tform1.h"
 #include "forms/tform2.h"

@@ -23,7 +23,7 @@
 
 #include "app/controls/tedit.h"
 #include "app/controls/tmemo.h"
-#include "app/qt_texts.h"
+#include "app/controls/qt_texts.h"
 #include "report/preview/file_dialogs.h"
 #include "report/preview/print_dialog.h"
 

@@ -1,4 +1,4 @@
-#include "app/qt_texts.h"
+#include "app/controls/qt_texts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
