@@ -87,12 +87,13 @@ void bringMainWindowForward() {
   front->activateWindow();
 }
 
+namespace {
+
+// Locks the settings folder and the history folder this start resolved.
 one_copy::Start claimKeptFiles(FilesLock& lock) {
   const std::unique_ptr<TIniGT> settings(createSettingsComponent(nullptr));
   return one_copy::claim(lock, one_copy::keptFolders(settings->path(), file_locations::dataFolder()));
 }
-
-namespace {
 
 // On a desktop that offers both Wayland and X11 (XWayland), the X11
 // platform: there the windows keep the places they were given. A platform
