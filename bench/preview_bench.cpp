@@ -14,14 +14,14 @@
 #include <chrono>
 
 #include "bench/bench_support.h"
-#include "report/layout_loader.h"
-#include "report/qr_label.h"
+#include "report/model/layout_loader.h"
+#include "report/model/qr_label.h"
 #include "report/preview/file_dialogs.h"
 #include "report/preview/pdf_save.h"
-#include "report/preview/calibration_sheet.h"
-#include "report/preview/print_run.h"
-#include "report/preview/printer_device.h"
-#include "report/preview/qr_printer.h"
+#include "report/print/calibration_sheet.h"
+#include "report/print/print_run.h"
+#include "report/print/printer_device.h"
+#include "report/print/qr_printer.h"
 #include "report/preview/show_preview.h"
 #include "report/preview/standard_preview.h"
 

@@ -5,11 +5,11 @@
 #include <QGuiApplication>
 
 #include "bench/bench_support.h"
-#include "report/emf_destination.h"
-#include "report/image_destination.h"
-#include "report/layout_loader.h"
-#include "report/page_buffer.h"
-#include "report/qr_label.h"
+#include "report/draw/emf_destination.h"
+#include "report/draw/image_destination.h"
+#include "report/model/layout_loader.h"
+#include "report/draw/page_buffer.h"
+#include "report/model/qr_label.h"
 
 namespace {
 

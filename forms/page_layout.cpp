@@ -1,6 +1,6 @@
 #include "forms/page_layout.h"
 
-#include "report/layout_loader.h"
+#include "report/model/layout_loader.h"
 
 // A resource in a static library is registered only when something refers
 // to it; this must stand outside any namespace.

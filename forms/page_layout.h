@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "report/qr_report.h"
+#include "report/model/qr_report.h"
 
 namespace kopira::forms {
 

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "platform/fonts.h"
-#include "report/layout_loader.h"
+#include "report/model/layout_loader.h"
 #include "tools/render_page.h"
 
 int main(int argc, char** argv) {

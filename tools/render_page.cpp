@@ -4,10 +4,10 @@
 #include <stdexcept>
 
 #include "platform/file_replace.h"
-#include "report/emf_destination.h"
-#include "report/image_destination.h"
-#include "report/pdf_destination.h"
-#include "report/qr_label.h"
+#include "report/draw/emf_destination.h"
+#include "report/draw/image_destination.h"
+#include "report/draw/pdf_destination.h"
+#include "report/model/qr_label.h"
 
 namespace kopira::tools {
 namespace {

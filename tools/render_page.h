@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "report/qr_report.h"
+#include "report/model/qr_report.h"
 #include "tools/render_options.h"
 
 namespace kopira::tools {

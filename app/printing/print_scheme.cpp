@@ -7,8 +7,8 @@
 #include "platform/era_date.h"
 #include "platform/message_box.h"
 #include "report/preview/show_preview.h"
-#include "report/qr_label.h"
-#include "report/qr_report.h"
+#include "report/model/qr_label.h"
+#include "report/model/qr_report.h"
 
 namespace kopira::print {
 

@@ -3,7 +3,7 @@
 // file: section "printshift", keys QUEUE.x and QUEUE.y in 0.1 mm. The
 // section is written only once a shift is set. While it lives, it is the
 // store everything printed takes its shift from.
-#include "report/preview/print_shift.h"
+#include "report/print/print_shift.h"
 
 class TIniGT;
 

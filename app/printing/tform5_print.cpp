@@ -12,7 +12,7 @@
 #include "platform/era_date.h"
 #include "platform/message_box.h"
 #include "report/preview/show_preview.h"
-#include "report/qr_label.h"
+#include "report/model/qr_label.h"
 
 namespace {
 // The office block prints into a box of three lines on the request form.

@@ -11,7 +11,7 @@
 
 #include "report/emf/emf_bytes.h"
 #include "report/emf/emf_header.h"
-#include "report/surface.h"
+#include "report/core/surface.h"
 
 namespace kopira::report {
 

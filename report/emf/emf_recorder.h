@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "report/emf/emf_bytes.h"
-#include "report/surface.h"
+#include "report/core/surface.h"
 
 namespace kopira::report {
 

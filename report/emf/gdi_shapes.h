@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPainter>
 
-#include "report/surface.h"
+#include "report/core/surface.h"
 
 namespace kopira::report::gdi {
 

@@ -9,7 +9,7 @@
 
 #include "platform/face_advances.h"
 #include "platform/fonts.h"
-#include "report/rounding.h"
+#include "report/core/rounding.h"
 
 namespace kopira::report {
 namespace {

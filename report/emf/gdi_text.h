@@ -13,8 +13,8 @@
 #include <QString>
 #include <QVector>
 
-#include "report/qr_units.h"
-#include "report/surface.h"
+#include "report/core/qr_units.h"
+#include "report/core/surface.h"
 
 namespace kopira::report {
 

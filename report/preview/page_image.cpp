@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "report/preview/page_picture.h"
+#include "report/draw/page_picture.h"
 
 namespace kopira::report {
 

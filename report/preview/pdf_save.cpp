@@ -1,10 +1,10 @@
 #include "report/preview/pdf_save.h"
 
 #include "report/emf/emf_player.h"
-#include "report/pdf_destination.h"
-#include "report/preview/qr_printer.h"
-#include "report/qr_error.h"
-#include "report/qr_report.h"
+#include "report/draw/pdf_destination.h"
+#include "report/print/qr_printer.h"
+#include "report/core/qr_error.h"
+#include "report/model/qr_report.h"
 
 namespace kopira::report {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QScrollBar>
 
-#include "report/paper_sizes.h"
+#include "report/core/paper_sizes.h"
 #include "report/preview/page_image.h"
-#include "report/preview/qr_events.h"
-#include "report/rounding.h"
+#include "report/print/qr_events.h"
+#include "report/core/rounding.h"
 
 namespace kopira::report {
 

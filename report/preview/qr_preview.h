@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QScrollArea>
 
-#include "report/preview/qr_printer.h"
+#include "report/print/qr_printer.h"
 
 namespace kopira::report {
 

@@ -7,12 +7,12 @@
 
 #include "platform/message_box.h"
 #include "report/preview/pdf_save.h"
-#include "report/preview/print_run.h"
-#include "report/preview/print_setup.h"
-#include "report/preview/qr_printer.h"
+#include "report/print/print_run.h"
+#include "report/print/print_setup.h"
+#include "report/print/qr_printer.h"
 #include "report/preview/standard_preview.h"
-#include "report/qr_error.h"
-#include "report/qr_report.h"
+#include "report/core/qr_error.h"
+#include "report/model/qr_report.h"
 
 namespace kopira::report {
 namespace {

@@ -17,7 +17,7 @@
 #include "report/preview/file_dialogs.h"
 #include "report/preview/pdf_save.h"
 #include "report/preview/toolbar_icons.h"
-#include "report/qr_error.h"
+#include "report/core/qr_error.h"
 #include "report/store/qrp_file.h"
 
 namespace kopira::report {

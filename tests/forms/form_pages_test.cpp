@@ -7,7 +7,7 @@
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
-#include "report/qr_printable.h"
+#include "report/model/qr_printable.h"
 #include "tools/render_page.h"
 
 namespace {

@@ -14,10 +14,10 @@
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
-#include "report/image_destination.h"
-#include "report/qr_label.h"
-#include "report/qr_report.h"
-#include "report/qr_shape.h"
+#include "report/draw/image_destination.h"
+#include "report/model/qr_label.h"
+#include "report/model/qr_report.h"
+#include "report/model/qr_shape.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <QPainter>
 
 #include "platform/fonts.h"
-#include "report/image_destination.h"
-#include "report/preview/page_picture.h"
-#include "report/preview/print_run.h"
-#include "report/preview/qr_printer.h"
+#include "report/draw/image_destination.h"
+#include "report/draw/page_picture.h"
+#include "report/print/print_run.h"
+#include "report/print/qr_printer.h"
 
 namespace kopira::testing {
 namespace {

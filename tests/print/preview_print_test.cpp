@@ -16,9 +16,9 @@
 #include "print_job.h"
 #include "raster_lines.h"
 #include "shifts_in_memory.h"
-#include "report/layout_loader.h"
-#include "report/preview/print_run.h"
-#include "report/preview/qr_printer.h"
+#include "report/model/layout_loader.h"
+#include "report/print/print_run.h"
+#include "report/print/qr_printer.h"
 #include "report/store/qrp_file.h"
 
 namespace kopira::report {

@@ -2,7 +2,7 @@
 // known distance from the paper's corner must land there.
 #include "print_job.h"
 #include "raster_lines.h"
-#include "report/preview/printer_device.h"
+#include "report/print/printer_device.h"
 
 #include <QPainter>
 #include <QPrinter>

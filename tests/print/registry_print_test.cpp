@@ -10,10 +10,10 @@
 #include "print_scheme_support.h"
 #include "raster_lines.h"
 #include "shifts_in_memory.h"
-#include "report/image_destination.h"
+#include "report/draw/image_destination.h"
 #include "report/preview/pdf_save.h"
-#include "report/preview/print_run.h"
-#include "report/preview/printer_device.h"
+#include "report/print/print_run.h"
+#include "report/print/printer_device.h"
 
 namespace kopira::printtest {
 namespace {

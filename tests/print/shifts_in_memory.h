@@ -3,7 +3,7 @@
 // hold them, in force while the object lives.
 #include <map>
 
-#include "report/preview/print_shift.h"
+#include "report/print/print_shift.h"
 
 namespace kopira::printtest {
 

@@ -7,9 +7,9 @@
 #include <QWidget>
 
 #include "report/preview/file_dialogs.h"
-#include "report/preview/print_dialog.h"
-#include "report/preview/qr_printer.h"
-#include "report_test_support.h"
+#include "report/print/print_dialog.h"
+#include "report/print/qr_printer.h"
+#include "tests/report/report_test_support.h"
 
 namespace kopira::report::testing {
 

@@ -5,9 +5,9 @@
 #include <QString>
 #include <memory>
 
-#include "report/destination.h"
+#include "report/draw/destination.h"
 #include "report/emf/gdi_text.h"
-#include "report/layout_loader.h"
+#include "report/model/layout_loader.h"
 
 namespace kopira::report::testing {
 

@@ -25,7 +25,7 @@
 #include "app/controls/tmemo.h"
 #include "app/controls/qt_texts.h"
 #include "report/preview/file_dialogs.h"
-#include "report/preview/print_dialog.h"
+#include "report/print/print_dialog.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "family_register_ink.h"
 #include "family_request_support.h"
-#include "report/image_destination.h"
+#include "report/draw/image_destination.h"
 
 namespace kopira::testing {
 namespace {

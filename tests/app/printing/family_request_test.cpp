@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "family_request_support.h"
-#include "report/qr_label.h"
+#include "report/model/qr_label.h"
 
 namespace kopira::testing {
 namespace {

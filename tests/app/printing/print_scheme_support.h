@@ -22,7 +22,7 @@
 #include "report/preview/qr_preview.h"
 #include "report/preview/show_preview.h"
 #include "report/preview/standard_preview.h"
-#include "report/qr_label.h"
+#include "report/model/qr_label.h"
 
 namespace kopira::printtest {
 

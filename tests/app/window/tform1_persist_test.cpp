@@ -19,10 +19,10 @@
 #include "platform/cp932.h"
 #include "platform/message_box_recorder.h"
 #include "program_folder.h"
-#include "report/preview/print_dialog.h"
-#include "report/preview/print_setup.h"
-#include "report/preview/print_shift_tab.h"
-#include "report/qr_report.h"
+#include "report/print/print_dialog.h"
+#include "report/print/print_setup.h"
+#include "report/print/print_shift_tab.h"
+#include "report/model/qr_report.h"
 
 using namespace Qt::StringLiterals;
 using kopira::testing::makeReadOnly;
