@@ -81,8 +81,18 @@ QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dp
 }
 
 QVector<int> deviceAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {
-  if (dpiX <= 0 || dpiY <= 0) return scaledAdvances(fontSpec, text, 1.0);
-  return scaledAdvances(fontSpec, text, double(dpiX) / dpiY);
+  const double scale = dpiX <= 0 || dpiY <= 0 ? 1.0 : double(dpiX) / dpiY;
+  // A device's fixed-pitch face sets its cells at their exact share of the
+  // em, a full width the font's height and a half width half of it, so 9 pt
+  // runs 3.175 mm a full width at 600 dpi as at 1200 (the screen's half
+  // widths rounded up to whole pixels would make it 76 pixels, 3.217 mm).
+  // At twice the height the half width is whole; the starts are scaled back.
+  if (fontSpec.face == kopira::fonts::kMincho || fontSpec.face == kopira::fonts::kGothic) {
+    FontSpec doubled = fontSpec;
+    doubled.pixelHeight *= 2;
+    return scaledAdvances(doubled, text, scale / 2);
+  }
+  return scaledAdvances(fontSpec, text, scale);
 }
 
 QSize textExtent(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY) {

@@ -28,7 +28,8 @@ QFont toQFont(const FontSpec& fontSpec);
 QVector<int> glyphAdvances(const FontSpec& fontSpec, const QString& text, int dpiX = kScreenDpi, int dpiY = kScreenDpi);
 
 // Whole-pixel advances of the font at its own pixel height on a device of
-// dpiX x dpiY (scaled across when the two differ).
+// dpiX x dpiY (scaled across when the two differ); the fixed-pitch faces'
+// cells are exact halves and wholes of the em, each start rounded.
 QVector<int> deviceAdvances(const FontSpec& fontSpec, const QString& text, int dpiX, int dpiY);
 
 // Sum of the page-picture advances, and the font's cell height (its pixel height).

@@ -19,17 +19,15 @@ namespace kopira::printtest {
 inline constexpr double kFullWidthMm = 11.0 * 25.4 / 72.0;
 
 // One full-width cell of the date stamp's 11-point fixed-pitch face set on a
-// device of that resolution: the font is round(11 x dpi / 72) pixels high
-// and its cells whole half-widths of half that, rounded up (16 px = 4.233 mm
-// at 96 dpi, 92 px = 3.895 mm at 600 dpi).
-inline double fixedCellMm(double dpi) {
-  const int height = static_cast<int>(std::lround(11 * dpi / 72));
-  return 2 * ((height + 1) / 2) * 25.4 / dpi;
-}
+// device of that resolution: the font's em, round(11 x dpi / 72) pixels
+// (92 px = 3.895 mm at 600 dpi, 183 px = 3.874 mm at 1200 dpi).
+inline double fixedCellMm(double dpi) { return static_cast<double>(std::lround(11 * dpi / 72)) * 25.4 / dpi; }
+// The cell in the 96-dpi page picture: two half widths of half the 15-pixel
+// height, rounded up (16 px = 4.233 mm).
+inline constexpr double kScreenCellMm = 16 * 25.4 / 96;
 
-// The left edge of the date stamp's cell that many full widths in, its text
-// set at fontDpi.
-inline double dateCellMm(int widths, double fontDpi) { return 146.2 + widths * fixedCellMm(fontDpi); }
+// The left edge of the date stamp's cell that many full widths in.
+inline double dateCellMm(int widths, double cellMm) { return 146.2 + widths * cellMm; }
 
 struct FillInPlace {
   const char* element;
@@ -68,14 +66,14 @@ inline std::map<QString, QRectF> requestInk(const QImage& page, double dpi) {
 }
 
 // Where the date stamp's year, month and day begin on an image of the page
-// at dpi whose text was set at fontDpi: the left edge of the ink around the
-// cells 2, 5 and 8 full widths right of the label's left edge. Nothing for
-// a group without ink.
-inline std::vector<std::optional<double>> dateDigitStartsMm(const QImage& page, double dpi, double fontDpi) {
+// at dpi whose text was set in cells of cellMm: the left edge of the ink
+// around the cells 2, 5 and 8 full widths right of the label's left edge.
+// Nothing for a group without ink.
+inline std::vector<std::optional<double>> dateDigitStartsMm(const QImage& page, double dpi, double cellMm) {
   std::vector<std::optional<double>> starts;
-  const double width = fixedCellMm(fontDpi);
+  const double width = cellMm;
   for (int widths : {2, 5, 8}) {
-    const double cell = dateCellMm(widths, fontDpi);
+    const double cell = dateCellMm(widths, cellMm);
     const std::optional<QRectF> digits = inkBoundsMm(page, dpi, QRectF(cell - 0.5 * width, 34.0, 1.4 * width, 6.0));
     starts.push_back(digits ? std::optional<double>(digits->left()) : std::nullopt);
   }

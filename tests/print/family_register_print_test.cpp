@@ -10,6 +10,8 @@
 #include "print_job.h"
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include "platform/fonts.h"
 #include "report/draw/image_destination.h"
@@ -68,10 +70,11 @@ TEST_F(FamilyRegisterPrint, ValuesLandWithinAFifthOfAMillimetreOnTheSheet) {
   // face: on paper the ink of a "0" starts its glyph's left bearing into
   // the cell of the printer's font; in the preview's picture, within a
   // screen pixel of the 96-dpi cell, the groups three such cells apart.
-  const auto bearingMm = [](double dpi) {
-    const int pixels = static_cast<int>(std::lround(11 * dpi / 72));
-    return QFontMetricsF(fonts::pixelFont(fonts::kGothic, pixels)).leftBearing(u'0') * 25.4 / dpi;
-  };
+  const double printerDpi = QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).resolution();
+  const double printerCell = printtest::fixedCellMm(printerDpi);
+  const double bearingMm =
+      QFontMetricsF(fonts::pixelFont(fonts::kGothic, static_cast<int>(std::lround(11 * printerDpi / 72)))).leftBearing(u'0') *
+      25.4 / printerDpi;
   report::TQRPrinter pictures(report::TQRPrinter::Destination::Pictures);
   page.GeneratePages(pictures);
   QImage preview(sheet.size(), QImage::Format_Grayscale8);
@@ -80,19 +83,19 @@ TEST_F(FamilyRegisterPrint, ValuesLandWithinAFifthOfAMillimetreOnTheSheet) {
     QPainter painter(&preview);
     report::playPagePicture(painter, pictures.GetPage(1), preview.rect());
   }
-  const std::vector<std::optional<double>> printedDigits = printtest::dateDigitStartsMm(sheet, job.dpi, job.dpi);
-  const std::vector<std::optional<double>> previewDigits = printtest::dateDigitStartsMm(preview, job.dpi, 96);
+  const std::vector<std::optional<double>> printedDigits = printtest::dateDigitStartsMm(sheet, job.dpi, printerCell);
+  const std::vector<std::optional<double>> previewDigits = printtest::dateDigitStartsMm(preview, job.dpi, printtest::kScreenCellMm);
   const int widths[] = {2, 5, 8};
   for (size_t i = 0; i < printedDigits.size(); ++i) {
     ASSERT_TRUE(printedDigits[i] && previewDigits[i]) << i;
-    const double onPaper = printtest::dateCellMm(widths[i], job.dpi) + bearingMm(job.dpi);
-    const double inPreview = printtest::dateCellMm(widths[i], 96);
+    const double onPaper = printtest::dateCellMm(widths[i], printerCell) + bearingMm;
+    const double inPreview = printtest::dateCellMm(widths[i], printtest::kScreenCellMm);
     std::printf("date group %zu printed from %.2f mm (printer font %.2f); preview from %.2f mm (screen cell %.2f)\n", i,
                 *printedDigits[i], onPaper, *previewDigits[i], inPreview);
     EXPECT_NEAR(*printedDigits[i], onPaper, 0.1);
     EXPECT_NEAR(*previewDigits[i], inPreview, 25.4 / 96);
     if (i > 0) {
-      EXPECT_NEAR(*previewDigits[i] - *previewDigits[i - 1], 3 * printtest::fixedCellMm(96), 0.1);
+      EXPECT_NEAR(*previewDigits[i] - *previewDigits[i - 1], 3 * printtest::kScreenCellMm, 0.1);
     }
   }
 }

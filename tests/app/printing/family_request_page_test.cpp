@@ -59,11 +59,11 @@ TEST_F(FamilyRequestPage, EachValueLandsAtItsElementsPlace) {
 
 TEST_F(FamilyRequestPage, DateDigitsStandTwoFiveAndEightFullWidthsIn) {
   fillSample();  // the clock says 8 August of the 8th year: 08, 08, 08
-  const std::vector<std::optional<double>> starts = printtest::dateDigitStartsMm(printedPage(), kDpi, kDpi);
+  const std::vector<std::optional<double>> starts = printtest::dateDigitStartsMm(printedPage(), kDpi, printtest::fixedCellMm(kDpi));
   const int widths[] = {2, 5, 8};
   for (size_t i = 0; i < starts.size(); ++i) {
     ASSERT_TRUE(starts[i]) << widths[i];
-    const double cell = printtest::dateCellMm(widths[i], kDpi);
+    const double cell = printtest::dateCellMm(widths[i], printtest::fixedCellMm(kDpi));
     std::printf("digits %d full widths in: ink from %.2f mm (cell at %.2f)\n", widths[i], *starts[i], cell);
     EXPECT_GE(*starts[i], cell);
     EXPECT_LE(*starts[i], cell + 0.5);

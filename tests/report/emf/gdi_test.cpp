@@ -91,6 +91,7 @@ TEST(GdiText, NamedFaceAdvancesOnEveryDevice) {
       {fonts::kPMincho, 75, 600, QStringLiteral("　　　田"), {50, 50, 50, 75}},
       {fonts::kGothic, 92, 600, QStringLiteral("　0８"), {92, 46, 92}, true},  // 11 pt at 600 dpi
       {fonts::kGothic, 46, 300, QStringLiteral("　0"), {46, 23}, true},
+      {fonts::kMincho, 75, 600, QStringLiteral("田AA田"), {75, 37, 38, 75}, true},  // 9 pt: the em exactly
       {fonts::kPMincho, 75, 600, QStringLiteral("　田１，"), {50, 75, 44, 38}, true},
       {fonts::kPGothic, 92, 600, QStringLiteral("　１"), {61, 61}, true},
   };
