@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
     err << "kopira-render: " << error << "\n" << kopira::tools::renderUsage();
     return 2;
   }
+  if (options->help) {
+    out << kopira::tools::renderUsage();
+    return 0;
+  }
   kopira::fonts::registerSubstitutions();
   try {
     auto report = kopira::report::loadLayout(options->layout);

@@ -19,6 +19,8 @@ QString renderUsage() {
   return QStringLiteral(
       "usage: kopira-render LAYOUT.json -o OUT.png|OUT.pdf|OUT.emf [--dpi N]\n"
       "                    [--set NAME=TEXT]... [--lines NAME=FILE]... [--boxes]\n"
+      "       kopira-render --help\n"
+      "  --dpi    resolution (PNG and EMF 96, PDF 600 unless given)\n"
       "  --set    label caption or memo lines (\\n separates memo lines)\n"
       "  --lines  memo lines from a UTF-8 text file\n"
       "  --boxes  print each element's device box: name left top right bottom\n");
@@ -32,6 +34,10 @@ std::optional<RenderOptions> parseRenderOptions(const QStringList& args, QString
     if (takesValue && i + 1 >= args.size()) {
       *error = arg + QStringLiteral(" needs a value");
       return std::nullopt;
+    }
+    if (arg == u"--help" || arg == u"-h") {
+      options.help = true;
+      return options;
     }
     if (arg == u"-o") {
       options.output = args.at(++i);

@@ -13,6 +13,7 @@ struct RenderOptions {
   QString output;
   int dpi = 0;  // 0: the format's default (96 for PNG and EMF, 600 for PDF)
   bool boxes = false;
+  bool help = false;  // --help: the usage, nothing rendered
   // Fill-ins in the order given: element name and its text (lines of a
   // memo separated by '\n').
   QList<QPair<QString, QString>> texts;
