@@ -43,7 +43,7 @@ for d in libc6 libqt6widgets6 libqt6printsupport6 libicu72 fonts-ipafont-mincho 
          qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = "ibus-mozc | fcitx5-mozc" ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "ibus-mozc | fcitx5-mozc, xdg-utils" ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 # Errors and warnings fail; informational tags are shown.
 lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
 
