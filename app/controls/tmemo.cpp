@@ -31,6 +31,12 @@ void TMemo::setText(const QString& text) {
 
 void TMemo::setWordWrap(bool wrap) { setLineWrapMode(wrap ? WidgetWidth : NoWrap); }
 
+void TMemo::clearAsEdit() {
+  QTextCursor cursor(document());
+  cursor.select(QTextCursor::Document);
+  cursor.removeSelectedText();
+}
+
 void TMemo::settleGeometry() const {
   // A hidden box and its viewport get their resize events only when shown;
   // send them now so the text is laid out at the box's real width. The box

@@ -67,6 +67,8 @@ class TMemo : public QPlainTextEdit {
   void setText(const QString& text);
 
   void setWordWrap(bool wrap);
+  // Empties the box as one edit, which Ctrl+Z takes back.
+  void clearAsEdit();
 
   using Row = MemoRows::Row;
   // Every display row, from the same layout that draws the box; a hidden

@@ -1,6 +1,8 @@
 // The request dialog's controls, and its creation from the stored settings.
 #include "app/printing/tform5.h"
 
+#include <QShortcut>
+
 #include "app/controls/control_fonts.h"
 #include "app/controls/pictures.h"
 #include "app/files/settings_component.h"
@@ -34,6 +36,8 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent) {
   buildWindow();
   IniGT1 = kopira::createSettingsComponent(this);
   connect(BitBtn2, &QPushButton::clicked, this, &TForm5::BitBtn2Click);
+  // Esc closes (hides) the dialog as its close box does.
+  new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
   FormCreate();
 }
 

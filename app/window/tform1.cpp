@@ -1,6 +1,7 @@
 #include "app/window/tform1.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <utility>
 
 #include "app/files/close_report.h"
@@ -66,6 +67,8 @@ void TForm1::connectHandlers() {
   connect(BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
   connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
   new ActivationWatch(this, [this] { FormActivate(); });
+  // Ctrl+Q closes the window as its close box does.
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close);
 }
 
 void TForm1::BitBtn5Click() {
@@ -110,8 +113,8 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::BitBtn8Click() {
-  Memo2->Lines().Clear();
-  Memo1->Lines().Clear();
+  Memo2->clearAsEdit();
+  Memo1->clearAsEdit();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -140,6 +140,11 @@ ini_value() { utf8 Kopira.ini | tr -d '\r' | sed -n "/^\[$1\]/,/^\[/p" | sed -n 
 # Closes a window as its close button does and waits for the program's end.
 close_and_wait_for_end() {
   "$tool" close "$1"
+  wait_for_end
+}
+
+# Waits for the program's end, which must be a clean one.
+wait_for_end() {
   for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: the main window's "戸籍住民票" button opens the request dialog
-# beside it; afterwards both windows take typing, and what was typed into
-# each is stored when the main window closes.
+# beside it; afterwards both windows take typing; Esc closes the dialog, and
+# Ctrl+Q the main window, storing what was typed into each.
 #   family_request.sh KOPIRA X11_WINDOW_TOOL SCREENSHOT.png
 set -euo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
@@ -35,9 +35,18 @@ xdotool search --onlyvisible --name "^${dialog_caption}\$" >/dev/null || fail "t
 sleep 0.3
 "$tool" grab "$dialog" "$screenshot" || fail "no screenshot"
 
-close_and_wait_for_end "$main"
+xdotool windowfocus --sync "$dialog"
+xdotool mousemove --window "$dialog" 330 68 click 1 key Escape
+for _ in $(seq 1 50); do
+  xdotool search --onlyvisible --name "^${dialog_caption}\$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+if xdotool search --onlyvisible --name "^${dialog_caption}\$" >/dev/null 2>&1; then fail "Esc left the dialog open"; fi
+xdotool windowfocus --sync "$main"
+xdotool mousemove --window "$main" 620 515 click 1 key ctrl+q
+wait_for_end
 
 [ "$(ini_value memo edit1.text)" = Daiichi ] || fail "typing into the main window did not arrive: '$(ini_value memo edit1.text)'"
 [ "$(ini_value memo edit2.text)" = 54321 ] || fail "typing into the main window after the dialog did not arrive: '$(ini_value memo edit2.text)'"
 [ "$(ini_value jyu edit1.text)" = Minato ] || fail "typing into the dialog did not arrive: '$(ini_value jyu edit1.text)'"
-echo "dialog $geometry beside the main window; typing reached both; screenshot $screenshot"
+echo "dialog $geometry beside the main window; typing reached both; Esc and Ctrl+Q closed them; screenshot $screenshot"

@@ -291,9 +291,10 @@ TEST_F(MainWindow, ActivationRunsOnShowAndOnReturnFromAnotherWindow) {
   EXPECT_EQ(form->Memo5->Text(), QStringLiteral("def\r\n"));
 }
 
-TEST_F(MainWindow, ClearEmptiesOnlyTheCompanyAndRealEstateBlocks) {
+// Ctrl+Z in each block takes its clearing back.
+TEST_F(MainWindow, ClearEmptiesOnlyTheCompanyAndRealEstateBlocksAsOneEditEach) {
   form->Memo2->setText(QStringLiteral("株式会社"));
-  form->Memo1->setText(QStringLiteral("土地"));
+  form->Memo1->setText(QStringLiteral("土地\r\n建物"));
   form->Memo6->setText(QStringLiteral("事務所"));
   form->Memo5->setText(QStringLiteral("履歴"));
   form->BitBtn8->click();
@@ -302,6 +303,12 @@ TEST_F(MainWindow, ClearEmptiesOnlyTheCompanyAndRealEstateBlocks) {
   EXPECT_EQ(form->Memo6->Text(), QStringLiteral("事務所"));
   EXPECT_EQ(form->Memo5->Text(), QStringLiteral("履歴"));
   EXPECT_EQ(form->Edit1->text(), QStringLiteral("東京"));
+  for (TMemo* block : {form->Memo2, form->Memo1}) {
+    QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    QApplication::sendEvent(block, &undo);
+  }
+  EXPECT_EQ(form->Memo2->Text(), QStringLiteral("株式会社"));
+  EXPECT_EQ(form->Memo1->Text(), QStringLiteral("土地\r\n建物"));
 }
 
 // A character without a CP932 form arriving whole in one key event (a
