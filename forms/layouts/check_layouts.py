@@ -217,7 +217,7 @@ class Checker:
             "units": lambda w, x: self.choice(w, x, {"MM", "Inches", "Pixels", "Characters", "Native"}),
             "zoom": zoom, "frame": self.frame, "options": options,
             "printIfEmpty": self.boolean, "snapToGrid": self.boolean,
-            "reportTitle": self.string, "printerSettings": printer,
+            "reportTitle": self.string, "formName": self.string, "printerSettings": printer,
             "functions": functions, "font": self.font, "bands": bands,
             "elements": self.elements,
         }, required=("format", "name", "page"))

@@ -283,6 +283,7 @@ std::unique_ptr<TQRReport> loadLayoutJson(const QByteArray& json, const QString&
   report->printIfEmpty = fields.boolean(QStringLiteral("printIfEmpty"), true);
   report->snapToGrid = fields.boolean(QStringLiteral("snapToGrid"), true);
   report->reportTitle = fields.string(QStringLiteral("reportTitle"), QString());
+  report->formName = fields.string(QStringLiteral("formName"), QString());
   readPrinterSettings(fields.object(QStringLiteral("printerSettings")), report->printerSettings);
   readFunctions(fields.object(QStringLiteral("functions")), *report,
                 root.value(QStringLiteral("functions")).toObject());

@@ -52,6 +52,9 @@ class TQRReport : public TQRElementOwner {
   bool printIfEmpty = true;
   bool snapToGrid = true;
   QString reportTitle;
+  // The form's own name: the title of its print jobs and PDF files when
+  // the report title is empty (the preview's caption stays the report title).
+  QString formName;
   bool showProgress = true;
   int tag = 0;
   TQRFont font;  // the page font

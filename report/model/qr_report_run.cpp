@@ -96,7 +96,7 @@ PrinterValues printerValuesOf(const TQRReport& report) {
   values.orientation = report.page().orientation();
   values.paperWidth = report.page().value(TQRPage::Width);
   values.paperLength = report.page().value(TQRPage::Length);
-  values.title = report.reportTitle;
+  values.title = report.reportTitle.isEmpty() ? report.formName : report.reportTitle;
   return values;
 }
 
