@@ -49,6 +49,8 @@ class PreviewSession : public QObject {
     previewPrinter_->SetPrintSetupHook([this] {
       const bool finished = previewPrinter_->status() == ReportDestination::Status::Finished;
       RunPrintSetup(report_, finished ? previewPrinter_->PageCount() : 0, preview_);
+      // Pages loaded from a file into this preview print with them too.
+      previewPrinter_->SetPrinterSettings(report_.printerSettings);
     });
     preview_ = new TQRStandardPreview(previewPrinter_.get());
     connect(preview_, &TQRStandardPreview::Closed, this, &PreviewSession::OnClosed);
@@ -90,7 +92,8 @@ class PreviewSession : public QObject {
 
   void OnPrint() {
     if (!report_.available()) return;
-    PrintReport(report_, slot_);
+    const PrintOutcome outcome = PrintReport(report_, slot_);
+    if (preview_) preview_->ShowPrintOutcome(outcome);
     // A window closed during the print ends the wait now.
     if (closed_) Release();
   }

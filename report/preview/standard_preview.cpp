@@ -116,8 +116,11 @@ void TQRStandardPreview::BuildStatusBar() {
   progressPanel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   pagePanel_ = new QLabel(QStringLiteral("ページ"), bar);
   pagePanel_->setMinimumWidth(50);
+  printPanel_ = new QLabel(bar);
+  printPanel_->setObjectName(QStringLiteral("PrintOutcome"));
   bar->addWidget(progressPanel_);
-  bar->addWidget(pagePanel_, 1);
+  bar->addWidget(pagePanel_);
+  bar->addWidget(printPanel_, 1);
 }
 
 QAction* TQRStandardPreview::Action(const QString& name) const { return findChild<QAction*>(name); }
@@ -187,10 +190,16 @@ void TQRStandardPreview::PrintClick() {
     return;
   }
   try {
-    printer_->PrintLoadedPages();
+    ShowPrintOutcome(printer_->PrintLoadedPages());
   } catch (const EQRError& error) {
-    messageBoxes().plain(error.message());
+    ShowPrintOutcome(PrintOutcome::failed(error.message()));
   }
+}
+
+void TQRStandardPreview::ShowPrintOutcome(const PrintOutcome& outcome) {
+  const QString text = describePrintOutcome(outcome);
+  printPanel_->setText(outcome.needsAnswer() ? QString() : text);
+  if (outcome.needsAnswer()) messageBoxes().plain(text);
 }
 
 void TQRStandardPreview::SaveReportClick() {
@@ -227,6 +236,8 @@ void TQRStandardPreview::LoadReportClick() {
     return;
   }
   printer_->LoadPages(std::move(result.store));
+  // Its jobs are named after the file; the caption stays.
+  printer_->SetTitle(QFileInfo(path).completeBaseName());
   preview_->ShowFirstPage();
   UpdateInfo();
   Action(QStringLiteral("PrintSetup"))->setEnabled(false);

@@ -26,7 +26,12 @@ class TQRStandardPreview : public QMainWindow {
   TQRPreview* QRPreview() const { return preview_; }
   QAction* Action(const QString& name) const;
   QPushButton* ExitButton() const { return exitButton_; }
-  QLabel* StatusPanel(int index) const { return index == 0 ? progressPanel_ : pagePanel_; }
+  // 0: progress, 1: page, 2: what became of the last print.
+  QLabel* StatusPanel(int index) const { return index == 0 ? progressPanel_ : index == 1 ? pagePanel_ : printPanel_; }
+
+  // Tells what became of a print: in the status bar, or in a message box
+  // when the clerk must act.
+  void ShowPrintOutcome(const PrintOutcome& outcome);
 
   // Writes the report behind the pages to a PDF file (a message on failure);
   // without it, or for pages loaded from a file, the pictures are replayed.
@@ -73,6 +78,7 @@ class TQRStandardPreview : public QMainWindow {
   QPushButton* exitButton_ = nullptr;
   QLabel* progressPanel_ = nullptr;
   QLabel* pagePanel_ = nullptr;
+  QLabel* printPanel_ = nullptr;
   int lastProgress_ = 0;
   bool closed_ = false;
 };

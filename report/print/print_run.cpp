@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "platform/message_box.h"
 #include "report/print/progress_form.h"
 #include "report/print/qr_printer.h"
 #include "report/core/qr_error.h"
@@ -10,9 +9,9 @@
 
 namespace kopira::report {
 
-void PrintReport(TQRReport& report, TQRPrinter*& printerSlot) {
+PrintOutcome PrintReport(TQRReport& report, TQRPrinter*& printerSlot) {
   TQRPrinter printer(TQRPrinter::Destination::Printer);
-  if (!printer.PrinterOK()) return;
+  if (!printer.PrinterOK()) return {PrintOutcome::Kind::NoPrinter};
 
   std::unique_ptr<TQRProgressForm> progress;
   if (report.showProgress) {
@@ -31,8 +30,10 @@ void PrintReport(TQRReport& report, TQRPrinter*& printerSlot) {
   try {
     report.GeneratePages(printer);
   } catch (const EQRError& error) {
-    messageBoxes().plain(error.message());
+    return PrintOutcome::failed(error.message());
   }
+  if (printer.cancelled()) return {PrintOutcome::Kind::Cancelled};
+  return printer.Outcome();
 }
 
 }  // namespace kopira::report

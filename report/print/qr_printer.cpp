@@ -48,6 +48,12 @@ void TQRPrinter::setPrinterValues(const PrinterValues& values) {
   ReportDestination::setPrinterValues(acceptedValues(values, &printer));
 }
 
+void TQRPrinter::SetPrinterSettings(const TQRPrinterSettings& settings) {
+  PrinterValues values = printerValues();
+  values.settings = settings;
+  ReportDestination::setPrinterValues(values);
+}
+
 int TQRPrinter::PageCount() const { return store_ ? store_->count() : 0; }
 
 QByteArray TQRPrinter::GetPage(int n) const {
@@ -127,8 +133,10 @@ void TQRPrinter::closePage() {
 void TQRPrinter::finishDocument() {
   if (painter_) {
     printerSurface_.reset();
-    painter_->end();
+    const bool ended = painter_->end();
     painter_.reset();
+    outcome_ = ended ? handedToQueue(printer_->printerName(), printer_->copyCount())
+                     : PrintOutcome::failed(QStringLiteral("プリンタに出力できません"));
   }
   if (store_) store_->markComplete();
   Announce(new TQRPageAvailableEvent(availablePages()));
@@ -178,14 +186,16 @@ void TQRPrinter::LoadPages(std::unique_ptr<store::PageStore> pages) {
   ReportDestination::setPrinterValues(values);
 }
 
-void TQRPrinter::PrintLoadedPages() {
-  if (status() != Status::Finished || !printerOK_ || PageCount() == 0) return;
-  const QPrinterInfo info = selectPrinter(printerValues().settings.printerIndex);
-  QPrinter printer(QPrinter::HighResolution);
-  writeDeviceMode(printer, info, printerValues());
+PrintOutcome TQRPrinter::PrintLoadedPages() {
+  if (!printerOK_) return {PrintOutcome::Kind::NoPrinter};
   const int first = qMax(1, FirstPage() > 0 ? FirstPage() : 1);
   const int last = qMin(PageCount(), LastPage() > 0 ? LastPage() : PageCount());
-  if (first > last) return;
+  if (status() != Status::Finished || first > last) return {PrintOutcome::Kind::NothingInRange};
+  const QPrinterInfo info = selectPrinter(printerValues().settings.printerIndex);
+  QPrinter printer(QPrinter::HighResolution);
+  PrinterValues values = printerValues();
+  values.title = title_;
+  writeDeviceMode(printer, info, values);
 
   QPainter painter;
   if (!painter.begin(&printer)) throw EQRError(QStringLiteral("プリンタに出力できません"));
@@ -197,12 +207,14 @@ void TQRPrinter::PrintLoadedPages() {
     QCoreApplication::processEvents();
     if (cancelled()) {
       printer.abort();
-      break;
+      painter.end();
+      return {PrintOutcome::Kind::Cancelled};
     }
     playPagePicture(painter, GetPage(page), QRect(QPoint(0, 0), sheet.size()));
     if (page != last) printer.newPage();
   }
-  painter.end();
+  if (!painter.end()) throw EQRError(QStringLiteral("プリンタに出力できません"));
+  return handedToQueue(printer.printerName(), printer.copyCount());
 }
 
 }  // namespace kopira::report

@@ -12,6 +12,7 @@
 
 #include "report/draw/destination.h"
 #include "report/core/qr_units.h"
+#include "report/print/print_outcome.h"
 #include "report/store/page_store.h"
 
 namespace kopira::report {
@@ -42,6 +43,9 @@ class TQRPrinter : public QObject, public ReportDestination {
 
   // The run's settings; the paper is what the selected printer accepts.
   void setPrinterValues(const PrinterValues& values) override;
+  // The set-up's choices for the next print of these pages, also of pages
+  // loaded from a file later.
+  void SetPrinterSettings(const TQRPrinterSettings& settings);
   // The document title and the preview's caption; also set by the values.
   QString Title() const { return title_; }
   void SetTitle(const QString& title) { title_ = title; }
@@ -72,7 +76,11 @@ class TQRPrinter : public QObject, public ReportDestination {
 
   // Replays the finished pages on the printer, stretched over its printable
   // area, honouring the page range. Nothing without a printer or pages.
-  void PrintLoadedPages();
+  PrintOutcome PrintLoadedPages();
+
+  // What became of the document generated onto the printer, once it ended;
+  // NothingInRange while no page was printed.
+  const PrintOutcome& Outcome() const { return outcome_; }
 
  protected:
   void startDocument() override;
@@ -103,6 +111,7 @@ class TQRPrinter : public QObject, public ReportDestination {
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<PainterSurface> printerSurface_;
   bool pageInRange_ = false;
+  PrintOutcome outcome_ = PrintOutcome::Kind::NothingInRange;
   QString title_;
 };
 

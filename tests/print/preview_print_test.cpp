@@ -95,9 +95,25 @@ TEST(PreviewPrint, ARangeBeyondTheLastPageOpensNoDocument) {
   auto report = a4Page(title);
   report->printerSettings.firstPage = 2;
   TQRPrinter* slot = nullptr;
-  PrintReport(*report, slot);
+  EXPECT_EQ(PrintReport(*report, slot).kind, PrintOutcome::Kind::NothingInRange);
   ASSERT_TRUE(waitForJobs());
   EXPECT_TRUE(printedFor(title).isEmpty());
+}
+
+// A queue that takes no jobs: the outcome carries CUPS's reason.
+TEST(PreviewPrint, AJobTheQueueRefusesIsToldWithItsReason) {
+  const auto queueAccepts = [](bool accepts) {
+    return QProcess::execute(accepts ? QStringLiteral("cupsaccept") : QStringLiteral("cupsreject"), {QStringLiteral("kopira")}) == 0;
+  };
+  ASSERT_TRUE(queueAccepts(false));
+  auto report = a4Page(uniqueTitle("refused"));
+  TQRPrinter* slot = nullptr;
+  const PrintOutcome outcome = PrintReport(*report, slot);
+  ASSERT_TRUE(queueAccepts(true));
+  std::printf("refused: %s\n", qPrintable(describePrintOutcome(outcome)));
+  EXPECT_EQ(outcome.kind, PrintOutcome::Kind::Refused);
+  EXPECT_EQ(outcome.queue, QStringLiteral("kopira"));
+  EXPECT_FALSE(outcome.reason.isEmpty());
 }
 
 // Printed once as it is and once with a shift for the queue: the shift
