@@ -156,7 +156,8 @@ start() {
 }
 
 # The simulated printer's sheets: A4 and JIS B4 in exact millimetres, with
-# the 4.23 mm margins of an office printer; it takes PDF.
+# the 4.23 mm margins of an office printer; it takes PDF, prints on both
+# sides and makes copies itself.
 write_ipp_attributes() {
   local size margins sizes="" entries=""
   margins="MEMBER integer media-bottom-margin 423 MEMBER integer media-left-margin 423"
@@ -180,7 +181,10 @@ ATTR integer media-right-margin-supported 423
 ATTR integer media-top-margin-supported 423
 ATTR collection media-col-default { MEMBER collection media-size { MEMBER integer x-dimension 21000 MEMBER integer y-dimension 29700 } $margins }
 ATTR mimeMediaType document-format-supported application/pdf
-ATTR keyword sides-supported one-sided
+ATTR keyword sides-supported one-sided,two-sided-long-edge,two-sided-short-edge
+ATTR keyword sides-default one-sided
+ATTR rangeOfInteger copies-supported 1-999
+ATTR integer copies-default 1
 CONF
 }
 

@@ -12,11 +12,15 @@ enum class TQRBin {
   LargeFormat, LargeCapacity, Cassette, Last
 };
 
+// Two-sided printing, by the edge the sheets are bound on. A layout's
+// "duplex": true is the device's horizontal duplex, bound on the short edge.
+enum class TQRDuplex { None, LongEdge, ShortEdge };
+
 // The report's PrinterSettings. Page numbers 0 mean unbounded; printer index
 // -1 is the system default printer.
 struct TQRPrinterSettings {
   int copies = 1;
-  bool duplex = false;
+  TQRDuplex duplex = TQRDuplex::None;
   int firstPage = 0;
   int lastPage = 0;
   TQRBin outputBin = TQRBin::Auto;

@@ -207,7 +207,7 @@ void readPage(JsonFields fields, TQRPage& page) {
 
 void readPrinterSettings(JsonFields fields, TQRPrinterSettings& settings) {
   settings.copies = fields.integer(QStringLiteral("copies"), 1, 1, 9999);
-  settings.duplex = fields.boolean(QStringLiteral("duplex"), false);
+  settings.duplex = fields.boolean(QStringLiteral("duplex"), false) ? TQRDuplex::ShortEdge : TQRDuplex::None;
   settings.firstPage = fields.integer(QStringLiteral("firstPage"), 0, 0, 1000000);
   settings.lastPage = fields.integer(QStringLiteral("lastPage"), 0, 0, 1000000);
   settings.outputBin = static_cast<TQRBin>(fields.choice(

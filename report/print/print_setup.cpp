@@ -40,6 +40,7 @@ void RunPrintSetup(TQRReport& report, int finishedPages, QWidget* parent) {
   request.orientation = report.page().orientation() == TQROrientation::poLandscape ? QPageLayout::Landscape
                                                                                    : QPageLayout::Portrait;
   request.copies = settings.copies;
+  request.duplex = settings.duplex;
 
   if (!printDialogRunner().Run(parent, request)) {
     report.tag = 1;
@@ -47,6 +48,7 @@ void RunPrintSetup(TQRReport& report, int finishedPages, QWidget* parent) {
   }
 
   settings.copies = qMax(1, request.copies);
+  settings.duplex = request.duplex;
   const int chosen = printerIndexOf(request.printerName);
   if (chosen >= 0) settings.printerIndex = chosen;
   report.page().setOrientation(request.orientation == QPageLayout::Landscape ? TQROrientation::poLandscape

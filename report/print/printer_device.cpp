@@ -31,6 +31,25 @@ QPrinter::PaperSource paperSourceFor(TQRBin bin) {
 
 }  // namespace
 
+QPrinter::DuplexMode duplexModeFor(TQRDuplex duplex) {
+  switch (duplex) {
+    case TQRDuplex::LongEdge: return QPrinter::DuplexLongSide;
+    case TQRDuplex::ShortEdge: return QPrinter::DuplexShortSide;
+    case TQRDuplex::None: break;
+  }
+  return QPrinter::DuplexNone;
+}
+
+TQRDuplex duplexOf(QPrinter::DuplexMode mode) {
+  switch (mode) {
+    case QPrinter::DuplexLongSide:
+    case QPrinter::DuplexAuto: return TQRDuplex::LongEdge;
+    case QPrinter::DuplexShortSide: return TQRDuplex::ShortEdge;
+    case QPrinter::DuplexNone: break;
+  }
+  return TQRDuplex::None;
+}
+
 bool printerInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 QPrinterInfo selectPrinter(int printerIndex) {
@@ -89,7 +108,7 @@ void writeDeviceMode(QPrinter& printer, const QPrinterInfo& info, const PrinterV
     printer.setPageSize(pageSizeFor(values.paperSize, values.paperWidth, values.paperLength));
   else if (const std::optional<QPageSize> sheet = printerSheet(info, values.paperSize))
     printer.setPageSize(*sheet);
-  if (values.settings.duplex) printer.setDuplex(QPrinter::DuplexShortSide);
+  printer.setDuplex(duplexModeFor(values.settings.duplex));
   printer.setCopyCount(qMax(1, values.settings.copies));
   printer.setPaperSource(paperSourceFor(values.settings.outputBin));
   printer.setPageOrientation(values.orientation == TQROrientation::poLandscape ? QPageLayout::Landscape

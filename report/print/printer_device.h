@@ -37,6 +37,11 @@ bool printerSupports(const QPrinterInfo& printer, TQRPaperSize size);
 // Returned as Default with that paper's width and length in 0.1 mm.
 PrinterValues acceptedValues(const PrinterValues& values, const QPrinterInfo* printer);
 
+// The printer's duplex mode for a two-sided choice (it becomes the job's
+// sides), and back.
+QPrinter::DuplexMode duplexModeFor(TQRDuplex duplex);
+TQRDuplex duplexOf(QPrinter::DuplexMode mode);
+
 // Writes the settings into the printer (paper when supported, duplex,
 // copies, paper source, orientation) for full-page printing.
 void writeDeviceMode(QPrinter& printer, const QPrinterInfo& info, const PrinterValues& values);

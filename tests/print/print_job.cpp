@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <cups/cups.h>
 #include <optional>
 
 namespace kopira::printtest {
@@ -39,8 +40,9 @@ std::optional<QString> run(const QString& program, const QStringList& args, QStr
   return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-// Waits until the queue has no job that is not completed. The PDF exists,
-// empty, before the job ends, so the file itself proves nothing.
+}  // namespace
+
+// The PDF exists, empty, before the job ends, so the file itself proves nothing.
 bool waitForJobs(QString* error) {
   const QDeadlineTimer deadline(kJobTimeoutMs);
   while (!deadline.hasExpired()) {
@@ -52,6 +54,8 @@ bool waitForJobs(QString* error) {
   *error = QStringLiteral("the print job did not finish within %1 s").arg(kJobTimeoutMs / 1000);
   return false;
 }
+
+namespace {
 
 // Without anti-aliasing, so a hairline is one solid pixel wide.
 bool rasterise(PrintedJob& job) {
@@ -79,6 +83,51 @@ bool rasterise(PrintedJob& job) {
 }  // namespace
 
 double printerPixels(const QPrinter& printer, double mm) { return mm * printer.resolution() / 25.4; }
+
+std::optional<DeviceJob> lastDeviceJob(const QString& queue) {
+  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+  if (!dest) return std::nullopt;
+  const QByteArray uri = cupsGetOption("device-uri", dest->num_options, dest->options);
+  cupsFreeDests(1, dest);
+  char scheme[32], user[64], host[256], resource[256];
+  int port = 0;
+  if (httpSeparateURI(HTTP_URI_CODING_ALL, uri.constData(), scheme, sizeof scheme, user, sizeof user, host, sizeof host,
+                      &port, resource, sizeof resource) < HTTP_URI_STATUS_OK)
+    return std::nullopt;
+  http_t* printer = httpConnect2(host, port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1, 10000, nullptr);
+  if (!printer) return std::nullopt;
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
+  static const char* const wanted[] = {"job-id", "job-name", "sides", "copies"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
+  ipp_t* response = cupsDoRequest(printer, request, resource);
+  std::optional<DeviceJob> last;
+  int lastId = 0;
+  DeviceJob job;
+  int id = 0;
+  // One group of job attributes per job, separated by unnamed attributes.
+  for (ipp_attribute_t* a = response ? ippFirstAttribute(response) : nullptr;; a = ippNextAttribute(response)) {
+    if (!a || !ippGetName(a) || ippGetGroupTag(a) != IPP_TAG_JOB) {
+      if (id > lastId) {
+        lastId = id;
+        last = job;
+      }
+      job = DeviceJob();
+      id = 0;
+      if (!a) break;
+      continue;
+    }
+    const QByteArray name = ippGetName(a);
+    if (name == "job-id") id = ippGetInteger(a, 0);
+    if (name == "job-name") job.name = QString::fromUtf8(ippGetString(a, 0, nullptr));
+    if (name == "sides") job.sides = QString::fromUtf8(ippGetString(a, 0, nullptr));
+    if (name == "copies") job.copies = ippGetInteger(a, 0);
+  }
+  ippDelete(response);
+  httpClose(printer);
+  return last;
+}
 
 // Letters and digits survive cups-pdf's file naming as they are.
 QString uniqueJobTitle() {

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -45,6 +46,20 @@ PrintedJob rasterisePdf(const QString& path, double dpi = 600);
 // size (the printer's page size when the job ends) and centres pages of
 // other sizes on it: print different sizes as separate jobs.
 PrintedJob printPages(const std::vector<PageRequest>& pages, double dpi = 600);
+
+// Waits until the test server holds no unfinished job; false (with the
+// reason) when one did not finish in time.
+bool waitForJobs(QString* error);
+
+// A job as the printer behind a CUPS queue received it (the queue's device
+// is an IPP printer, as the test server's driverless one is).
+struct DeviceJob {
+  QString name;
+  QString sides;
+  int copies = 1;
+};
+// The last job that printer holds; nothing when it cannot be asked.
+std::optional<DeviceJob> lastDeviceJob(const QString& queue);
 
 // Device pixels of the printer for a length in millimetres.
 double printerPixels(const QPrinter& printer, double mm);

@@ -2,6 +2,8 @@
 // test CUPS queues (cups-pdf, and a driverless printer whose sheets are
 // exact millimetres); its ruled lines land where the engine draws them and
 // where the page tables put them, measured from the paper's edge.
+#include <QDeadlineTimer>
+#include <QLabel>
 #include <QPageSize>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include "print_scheme_support.h"
 #include "raster_lines.h"
 #include "shifts_in_memory.h"
+#include "tests/report/preview_test_support.h"
 #include "report/draw/image_destination.h"
 #include "report/preview/pdf_save.h"
 #include "report/print/print_run.h"
@@ -181,6 +184,56 @@ TEST_F(RegistryPrint, ShiftOfAQueueMovesOnlyWhatIsPrintedOnIt) {
   for (size_t i = 0; i < without.size(); ++i) {
     EXPECT_EQ(withShift[i].xMm, without[i].xMm) << without[i].text.toStdString();
     EXPECT_EQ(withShift[i].yMm, without[i].yMm) << without[i].text.toStdString();
+  }
+}
+
+// The clerk's way: 不動産登記簿, プリンタの設定 with 長辺とじ and two copies on
+// the driverless queue, 印刷. The job reaches the printer two-sided under
+// the form's name and the status bar says where it went; a report file
+// loaded into the same preview prints two-sided too, under its own name.
+TEST_F(RegistryPrint, TwoSidedFromTheSetUpDialogUnderTheFormsName) {
+  fillSample();
+  report::testing::ScriptedPrintDialog setUp;
+  setUp.confirm = true;
+  setUp.answer.printerName = kDriverless;
+  setUp.answer.copies = 2;
+  setUp.answer.duplex = report::TQRDuplex::LongEdge;
+  report::testing::ScriptedFileDialogs files;
+  QTemporaryDir dir;
+  files.savePath = files.openPath = dir.filePath(QStringLiteral("控え.QRP"));
+  QStringList said;
+  std::vector<std::optional<DeviceJob>> received;
+  const auto print = [&](report::TQRStandardPreview& preview) {
+    QLabel* status = preview.StatusPanel(2);
+    status->clear();
+    preview.PrintClick();
+    for (QDeadlineTimer deadline(60000); status->text().isEmpty() && !deadline.hasExpired();)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    said << status->text();
+    QString error;
+    EXPECT_TRUE(waitForJobs(&error)) << error.toStdString();
+    received.push_back(lastDeviceJob(kDriverless));
+  };
+  wait->whileOpen = [&] {
+    report::TQRStandardPreview& preview = *wait->open;
+    preview.PrintSetupClick();
+    print(preview);
+    preview.SaveReportClick();
+    preview.LoadReportClick();
+    print(preview);
+  };
+  form->BitBtn1->click();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('|')).toStdString();
+  ASSERT_EQ(received.size(), 2u);
+  const QString names[] = {QStringLiteral("土地建物登記簿謄抄本申請書"), QStringLiteral("控え")};
+  for (size_t i = 0; i < received.size(); ++i) {
+    EXPECT_EQ(said.value(static_cast<qsizetype>(i)), QStringLiteral("kopira-ipp に送りました（2部）"));
+    ASSERT_TRUE(received[i].has_value());
+    std::printf("job %zu at the printer: \"%s\", sides %s, copies %d\n", i, qPrintable(received[i]->name),
+                qPrintable(received[i]->sides), received[i]->copies);
+    EXPECT_EQ(received[i]->name, names[i]);
+    EXPECT_EQ(received[i]->sides, QStringLiteral("two-sided-long-edge"));
+    EXPECT_EQ(received[i]->copies, 2);
   }
 }
 

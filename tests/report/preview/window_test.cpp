@@ -1,10 +1,14 @@
 // The modal preview: ShowPreviewAndWait, the window's toolbar, status bar,
 // keys, save and load, print setup, and the progress window.
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -13,12 +17,14 @@
 
 #include "platform/message_box_recorder.h"
 #include "tests/report/preview_test_support.h"
+#include "report/print/print_dialog.h"
 #include "report/print/print_run.h"
 #include "report/print/print_setup.h"
 #include "report/print/progress_form.h"
 #include "report/print/qr_events.h"
 #include "report/preview/show_preview.h"
 #include "report/preview/standard_preview.h"
+#include "report/store/page_store.h"
 
 namespace kopira::report {
 namespace {
@@ -252,6 +258,7 @@ TEST(PrintSetup, TagTellsCancelFromConfirmAndTheChoicesAreKept) {
   dialog.answer.range = PrintDialogRequest::Range::Pages;
   dialog.answer.fromPage = 2;
   dialog.answer.toPage = 4;
+  dialog.answer.duplex = TQRDuplex::LongEdge;
   RunPrintSetup(*report, 5);
   EXPECT_EQ(report->tag, 0);
   EXPECT_EQ(dialog.prepared.minPage, 1);
@@ -260,16 +267,20 @@ TEST(PrintSetup, TagTellsCancelFromConfirmAndTheChoicesAreKept) {
   EXPECT_EQ(report->printerSettings.copies, 3);
   EXPECT_EQ(report->printerSettings.firstPage, 2);
   EXPECT_EQ(report->printerSettings.lastPage, 4);
+  EXPECT_EQ(report->printerSettings.duplex, TQRDuplex::LongEdge);
   EXPECT_EQ(report->page().orientation(), TQROrientation::poLandscape);
   EXPECT_EQ(report->page().value(TQRPage::Width), 2970);
 
   dialog.answer.range = PrintDialogRequest::Range::All;
   RunPrintSetup(*report, 5);
+  EXPECT_EQ(dialog.prepared.duplex, TQRDuplex::LongEdge);  // the dialog opens with the choice kept
   EXPECT_EQ(report->printerSettings.firstPage, 0);
   EXPECT_EQ(report->printerSettings.lastPage, 0);
 }
 
-TEST(NoPrinter, PreviewIsOnA4AndPrintDoesNothing) {
+// The engine prints nothing and says nothing; the preview's 印刷 tells the
+// clerk, for a live report and a loaded file alike.
+TEST(NoPrinter, PreviewIsOnA4AndPrintSaysThereIsNoPrinter) {
   MessageBoxRecorder boxes;
   TQRPrinter printer(TQRPrinter::Destination::Pictures);
   EXPECT_FALSE(printer.PrinterOK());
@@ -280,9 +291,48 @@ TEST(NoPrinter, PreviewIsOnA4AndPrintDoesNothing) {
 
   auto report = previewPage();
   TQRPrinter* slot = &printer;
-  PrintReport(*report, slot);
+  EXPECT_EQ(PrintReport(*report, slot).kind, PrintOutcome::Kind::NoPrinter);
   EXPECT_EQ(slot, &printer);
   EXPECT_TRUE(boxes.boxes.empty());
+
+  ActingWait wait([](TQRStandardPreview& preview) {
+    preview.Action(QStringLiteral("Print"))->trigger();
+    QCoreApplication::processEvents();  // the print request is posted
+    preview.close();
+  });
+  ShowPreviewAndWait(*report);
+  TQRStandardPreview loaded(&printer);
+  loaded.setAttribute(Qt::WA_DeleteOnClose, false);
+  printer.LoadPages(std::make_unique<store::PageStore>());
+  loaded.PrintClick();
+  const QString noPrinter = QStringLiteral("プリンタが見つかりません。プリンタを設定してから印刷してください。");
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].text, noPrinter);
+  EXPECT_EQ(boxes.boxes[1].text, noPrinter);
+  EXPECT_EQ(loaded.StatusPanel(2)->text(), QString());
+}
+
+// The set-up dialog says what it does: it keeps the choices (「OK」), shows
+// its options with the adjustment tab, and with no printer cannot be
+// confirmed and says why.
+TEST(NoPrinter, SetUpDialogSaysWhatItDoesAndCannotBeConfirmed) {
+  PrintSetupDialog setUp(PrintDialogRequest{}, nullptr);
+  QPrintDialog& dialog = setUp.dialog();
+  dialog.show();
+  auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("プリンタの設定"));
+  EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+  EXPECT_FALSE(ok->isEnabled());
+  EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("printers"))->placeholderText(),
+            QStringLiteral("プリンタが見つかりません"));
+  const auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabs"));
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_TRUE(tabs->isVisible());
+  EXPECT_EQ(tabs->tabText(tabs->count() - 1), QStringLiteral("印刷位置の調整"));
+  EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("PrintCalibration"))->isEnabled());
+  dialog.reject();
 }
 
 TEST(ProgressForm, ShowsEveryFifthPercentAndCancels) {
