@@ -32,32 +32,41 @@ PrintShiftTab::PrintShiftTab(const QString& queue, QWidget* parent) : QWidget(pa
   setObjectName(QStringLiteral("PrintShiftTab"));
   setWindowTitle(QStringLiteral("印刷位置の調整"));
   printer_ = new QLabel(this);
+  auto* howTo = new QLabel(QStringLiteral("調整用紙を印刷し、十字の中心を用紙の左端と上端から定規で測ります。\n"
+                                          "表示の値から実測値を引いた差を、今の値に足して入力します（右・下へがプラス）。"),
+                           this);
+  howTo->setObjectName(QStringLiteral("HowTo"));
   inForce_ = new QLabel(this);
   inForce_->setObjectName(QStringLiteral("InForce"));
+  sheetSent_ = new QLabel(this);
+  sheetSent_->setObjectName(QStringLiteral("SheetSent"));
   across_ = millimetreBox(this, QStringLiteral("Across"));
   down_ = millimetreBox(this, QStringLiteral("Down"));
   paper_ = new QComboBox(this);
   paper_->setObjectName(QStringLiteral("CalibrationPaper"));
   paper_->addItem(QStringLiteral("A4"), static_cast<int>(TQRPaperSize::A4));
   paper_->addItem(QStringLiteral("B4"), static_cast<int>(TQRPaperSize::B4));
-  auto* print = new QPushButton(QStringLiteral("調整用紙を印刷"), this);
-  print->setObjectName(QStringLiteral("PrintCalibration"));
+  printSheet_ = new QPushButton(QStringLiteral("調整用紙を印刷"), this);
+  printSheet_->setObjectName(QStringLiteral("PrintCalibration"));
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("横（右へ＋）"), across_);
   form->addRow(QStringLiteral("縦（下へ＋）"), down_);
   auto* calibration = new QHBoxLayout;
   calibration->addWidget(paper_);
-  calibration->addWidget(print);
-  calibration->addStretch();
+  calibration->addWidget(printSheet_);
+  calibration->addWidget(sheetSent_, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(printer_);
+  layout->addWidget(howTo);
   layout->addLayout(form);
   layout->addWidget(inForce_);
   layout->addLayout(calibration);
   layout->addStretch();
 
-  connect(print, &QPushButton::clicked, this, &PrintShiftTab::printCalibrationSheet);
+  connect(printSheet_, &QPushButton::clicked, this, &PrintShiftTab::printCalibrationSheet);
+  for (QDoubleSpinBox* box : {across_, down_})
+    connect(box, &QDoubleSpinBox::valueChanged, this, &PrintShiftTab::showInForce);
   setQueue(queue);
 }
 
@@ -65,6 +74,8 @@ void PrintShiftTab::setQueue(const QString& queue) {
   if (!queue_.isEmpty() && shift() != storedPrintShift(queue_)) edited_[queue_] = shift();
   queue_ = queue;
   printer_->setText(QStringLiteral("プリンタ：%1").arg(queue));
+  printSheet_->setEnabled(!queue.isEmpty());
+  sheetSent_->clear();
   setShift(edited_.value(queue, storedPrintShift(queue)));
   showInForce();
 }
@@ -84,17 +95,28 @@ QHash<QString, PrintShift> PrintShiftTab::changedShifts() const {
   return changed;
 }
 
+// What is in force for the printer, or what OK will put in force once the
+// typed values differ from it.
 void PrintShiftTab::showInForce() {
   const PrintShift stored = storedPrintShift(queue_);
-  inForce_->setText(stored.isZero() ? QStringLiteral("このプリンタに印刷位置の調整はありません。")
-                                    : QStringLiteral("このプリンタには印刷位置の調整（%1）が有効です。")
-                                          .arg(describePrintShift(stored)));
+  const PrintShift typed = shift();
+  if (queue_.isEmpty())
+    inForce_->setText(QStringLiteral("プリンタが見つかりません"));
+  else if (typed != stored && typed.isZero())
+    inForce_->setText(QStringLiteral("OK で印刷位置の調整をなくします。"));
+  else if (typed != stored)
+    inForce_->setText(QStringLiteral("OK で印刷位置の調整（%1）が有効になります。").arg(describePrintShift(typed)));
+  else if (stored.isZero())
+    inForce_->setText(QStringLiteral("このプリンタに印刷位置の調整はありません。"));
+  else
+    inForce_->setText(QStringLiteral("このプリンタには印刷位置の調整（%1）が有効です。").arg(describePrintShift(stored)));
 }
 
 void PrintShiftTab::printCalibrationSheet() {
   const auto paper = static_cast<TQRPaperSize>(paper_->currentData().toInt());
-  if (const std::optional<QString> failed = PrintCalibrationSheet(queue_, paper, shift()))
-    messageBoxes().plain(*failed);
+  const PrintOutcome outcome = PrintCalibrationSheet(queue_, paper, shift());
+  sheetSent_->setText(outcome.needsAnswer() ? QString() : describePrintOutcome(outcome));
+  if (outcome.needsAnswer()) messageBoxes().plain(describePrintOutcome(outcome));
 }
 
 }  // namespace kopira::report
