@@ -75,7 +75,8 @@ class TQRPrinter : public QObject, public ReportDestination {
   }
 
   // Replays the finished pages on the printer, stretched over its printable
-  // area, honouring the page range. Nothing without a printer or pages.
+  // area, honouring the page range, as a job named after the title. Prints
+  // nothing without a printer (NoPrinter) or pages in the range.
   PrintOutcome PrintLoadedPages();
 
   // What became of the document generated onto the printer, once it ended;
