@@ -80,23 +80,25 @@ bool mayWrite(uid_t copyOwner, const struct stat& file) {
 
 Restore restoreInterrupted(const QByteArray& path) {
   const QByteArray copyPath = copyPathOf(path);
+  struct stat found {}, file {};
+  if (::lstat(copyPath.constData(), &found) != 0 || !S_ISREG(found.st_mode)) return Restore::Nothing;
+  const bool fileThere = ::lstat(path.constData(), &file) == 0;
+  // An empty copy was emptied once put back, or is that of an empty file.
+  if (found.st_size > 0 && fileThere && !mayWrite(found.st_uid, file)) return Restore::Refused;
   const Descriptor copy(save_temporary::takeAbandoned(copyPath));
-  struct stat copyStat {};
-  if (copy.fd < 0 || ::fstat(copy.fd, &copyStat) != 0) return Restore::Nothing;
-  // Emptied once put back, or the copy of an empty file: nothing to lose.
-  if (copyStat.st_size == 0) {
+  struct stat opened {};
+  if (copy.fd < 0 || ::fstat(copy.fd, &opened) != 0 || opened.st_ino != found.st_ino || opened.st_dev != found.st_dev)
+    return Restore::Nothing;
+  if (opened.st_size == 0) {
     ::unlink(copyPath.constData());
     return Restore::Nothing;
   }
-  const Descriptor file(::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
-  struct stat fileStat {};
-  if (file.fd < 0) {
+  if (!fileThere) {
     // The file itself is gone: the copy becomes it.
-    if (errno != ENOENT || ::rename(copyPath.constData(), path.constData()) != 0) return Restore::Nothing;
+    if (::rename(copyPath.constData(), path.constData()) != 0) return Restore::Nothing;
   } else {
-    if (::fstat(file.fd, &fileStat) != 0) return Restore::Nothing;
-    if (!mayWrite(copyStat.st_uid, fileStat)) return Restore::Refused;
-    if (!file_io::copyWhole(copy.fd, file.fd)) return Restore::Nothing;
+    const Descriptor target(::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (target.fd < 0 || !file_io::copyWhole(copy.fd, target.fd)) return Restore::Nothing;
     // Where the copy may not be removed (a sticky folder) it is emptied.
     if (::unlink(copyPath.constData()) != 0) file_io::writeWhole(copy.fd, {});
   }
