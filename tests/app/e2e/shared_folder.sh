@@ -132,8 +132,8 @@ chown "$b:$office" "$dir/work/kopiralog.txt.kopira-old"
 chmod 664 "$dir/work/kopiralog.txt.kopira-old"
 cp "$dir/work/kopiralog.txt" "$base/before.txt"
 start_as "$a"
-main_window
-box=$(find_window Kopira)
+box=$(find_window Kopira)  # shown with the history, maybe before the window is
+main=$(find_window "$main_caption")
 told "kopiralog.txt.kopira-old は、kopiralog.txt に書き込めない利用者（$b）が置いたファイルのため、元に戻しませんでした。"
 unchanged "$base/before.txt" "$dir/work/kopiralog.txt"
 xdotool windowfocus --sync "$box" key Return
