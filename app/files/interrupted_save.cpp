@@ -17,8 +17,9 @@ void clearInterruptedSave(const QString& path) {
   if (refused.isEmpty()) return;
   const QFileInfo copy(refused);
   const QString file = copy.fileName().chopped(QStringLiteral(".kopira-old").size());
+  const QString owner = copy.owner().isEmpty() ? QString::number(copy.ownerId()) : copy.owner();
   const QString text = QStringLiteral("%1 は、%2 に書き込めない利用者（%3）が置いたファイルのため、元に戻しませんでした。")
-                           .arg(copy.fileName(), file, copy.owner());
+                           .arg(copy.fileName(), file, owner);
   qWarning().noquote() << text;
   if (QCoreApplication* app = QCoreApplication::instance())
     QMetaObject::invokeMethod(app, [text] { messageBoxes().plain(text); }, Qt::QueuedConnection);
