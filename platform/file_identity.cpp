@@ -63,4 +63,9 @@ bool carryOver(const QByteArray& oldPath, const struct stat& old, int fd) {
   return carryAttributes(oldPath, fd) && ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+bool shareLike(int fd, const struct stat& of) {
+  const bool groupGiven = ::fchown(fd, of.st_uid, of.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), of.st_gid) == 0;
+  return ::fchmod(fd, of.st_mode & (groupGiven ? 0666 : 0606)) == 0;
+}
+
 }  // namespace kopira::file_identity

@@ -15,4 +15,11 @@ namespace kopira::file_identity {
 // hand out; fd is then to be discarded.
 bool carryOver(const QByteArray& oldPath, const struct stat& old, int fd);
 
+// Gives the open file fd, a copy of the file whose status is of, that
+// file's owner and group where this process may, and its permission bits;
+// the group's bits are dropped where the group could not be given, so the
+// copy is open to nobody the file is not open to. False when the bits
+// could not be set.
+bool shareLike(int fd, const struct stat& of);
+
 }  // namespace kopira::file_identity

@@ -11,6 +11,7 @@
 #include "platform/file_in_place.h"
 #include "platform/file_io.h"
 #include "platform/save_temporary.h"
+#include "platform/trusted_links.h"
 
 namespace kopira::file_replace {
 namespace {
@@ -65,12 +66,20 @@ std::optional<Failure> replaceFile(const QByteArray& target, const struct stat& 
     if (!temporary.isOpen()) return failureOf(errno);
     if (file_identity::carryOver(target, old, temporary.fd())) return commit(temporary, target, bytes);
   }
-  if (const int error = file_in_place::write(target, bytes, old.st_mode)) return failureOf(error);
+  if (const int error = file_in_place::write(target, bytes)) return failureOf(error);
   return std::nullopt;
 }
 
-// The file a save of path writes: the path itself, or a link's final target.
-QString savedFile(const QFileInfo& info) { return info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath(); }
+// The file a save of path writes: the path itself, or a trusted link's
+// final target; why not, when there is none.
+std::optional<Failure> savedFile(const QString& path, QString& file) {
+  const trusted_links::Followed followed = trusted_links::follow(path);
+  if (!followed.untrustedLink.isEmpty()) return Failure::UntrustedLink;
+  // A link whose target is missing (or a loop) is not followed.
+  if (followed.dangling) return Failure::NotAFile;
+  file = followed.file;
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -80,10 +89,9 @@ bool writeProtected(const QFileInfo& info) {
 }
 
 std::optional<Failure> replace(const QString& path, QByteArrayView bytes) {
-  const QFileInfo given(path);
-  // A link whose target is missing (or a loop) is not followed.
-  if (given.isSymLink() && !given.exists()) return Failure::NotAFile;
-  const QFileInfo info(savedFile(given));
+  QString file;
+  if (const std::optional<Failure> refusal = savedFile(path, file)) return refusal;
+  const QFileInfo info(file);
   if (info.exists() && !info.isFile()) return Failure::NotAFile;
   if (info.exists() && writeProtected(info)) return Failure::ReadOnlyFile;
   const QFileInfo folder(info.absolutePath());
@@ -113,36 +121,44 @@ QString reason(Failure failure) {
       return QStringLiteral("保存できない文字が含まれています");
     case Failure::NotKeptAside:
       return QStringLiteral("読み込めなかった元のファイルを別の名前で残せませんでした");
+    case Failure::UntrustedLink:
+      return QStringLiteral("他の利用者が作ったリンクのため保存しません");
     case Failure::WriteFailed:
       break;
   }
   return QStringLiteral("書き込みに失敗しました");
 }
 
-void removeStrayTemporaries(const QString& path) {
-  const QFileInfo info(savedFile(QFileInfo(path)));
-  if (info.fileName().isEmpty()) return;
+QString removeStrayTemporaries(const QString& path) {
+  QString file;
+  if (savedFile(path, file)) return {};
+  const QFileInfo info(file);
+  if (info.fileName().isEmpty()) return {};
   save_temporary::removeAbandoned(info.absolutePath(), info.fileName());
-  file_in_place::restoreInterrupted(QFile::encodeName(info.absoluteFilePath()));
+  const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+  if (file_in_place::restoreInterrupted(target) != file_in_place::Restore::Refused) return {};
+  return info.absoluteFilePath() + QStringLiteral(".kopira-old");
 }
 
 void removeStrayTemporariesIn(const QString& folder) { save_temporary::removeAbandoned(folder, QString()); }
 
-QString keepAside(const QString& path, const QDateTime& when) {
-  const QByteArray source = QFile::encodeName(path);
-  const file_io::Descriptor file(::open(source.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+KeptCopy keepAside(const QString& path, const QDateTime& when) {
+  QString saved;
+  if (const std::optional<Failure> refusal = savedFile(path, saved)) return {{}, *refusal};
+  const QByteArray source = QFile::encodeName(saved);
+  const file_io::Descriptor file(::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat st {};
   if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return {};
   TemporaryFile copy(source);
-  if (!copy.isOpen() || ::fchmod(copy.fd(), st.st_mode & 0666) != 0 || !file_io::copyWhole(file.fd, copy.fd())) return {};
-  const QString dated = path + u'.' + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  if (!copy.isOpen() || !file_identity::shareLike(copy.fd(), st) || !file_io::copyWhole(file.fd, copy.fd())) return {};
+  const QString dated = saved + u'.' + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
   for (int attempt = 1; attempt <= kMaxKeepAsideAttempts; ++attempt) {
     const QString name = dated + (attempt == 1 ? QString() : u'-' + QString::number(attempt)) + QStringLiteral(".bak");
     if (QFileInfo::exists(name) || QFileInfo(name).isSymLink()) continue;
     if (!copy.renameTo(QFile::encodeName(name))) return {};
     copy.keep();
     file_io::syncFolder(file_io::folderOf(source));
-    return name;
+    return {name};
   }
   return {};
 }

@@ -8,8 +8,9 @@
 // a new file what the old one is (another user's file in a shared folder),
 // or the file has further hard links, the new content is written into the
 // file itself instead, after a complete copy of the old content beside it
-// (see file_in_place.h). A link is saved through to its target. Nothing else
-// in the program writes the files a user keeps.
+// (see file_in_place.h). A link is saved through to its target when the
+// user trusts it (see trusted_links.h), else refused. Nothing else in the
+// program writes the files a user keeps.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
@@ -29,6 +30,7 @@ enum class Failure {
   WriteFailed,     // any other error of the system
   NoCp932Form,     // the text holds a character that a CP932 file cannot hold
   NotKeptAside,    // an unreadable earlier file could not be kept under another name
+  UntrustedLink,   // the file is a link another user made
 };
 
 // Whether replace() refuses a file or folder as read-only. The permission
@@ -50,18 +52,28 @@ struct Unsaved {
 };
 
 // Clears what a save of path that was killed halfway left beside the file
-// (beside a link's target): removes its temporary files, and puts back the
-// old content when a write into the file itself was cut short. Files of a
-// save still running in another process are left alone.
-void removeStrayTemporaries(const QString& path);
+// (beside a trusted link's target): removes its temporary files, and puts
+// back the old content when a write into the file itself was cut short
+// (see file_in_place.h). Files of a save still running in another process
+// are left alone. Returns the copy of old content that was not put back
+// because its owner may not write the file; empty when there was none.
+QString removeStrayTemporaries(const QString& path);
 
 // Removes the temporary files of killed saves of any file in folder.
 void removeStrayTemporariesIn(const QString& folder);
 
-// Copies the file at path to "<name>.<yyyyMMdd-HHmmss>.bak" in its folder
-// (a number is added when that name is taken); the file itself stays as it
-// is. Returns the copy's path, or an empty string when no copy was made.
-QString keepAside(const QString& path, const QDateTime& when);
+// A copy kept aside: its path, or why none was made.
+struct KeptCopy {
+  QString path;
+  Failure failure = Failure::NotKeptAside;
+  bool made() const { return !path.isEmpty(); }
+};
+
+// Copies the file a save of path writes (a trusted link's target) to
+// "<name>.<yyyyMMdd-HHmmss>.bak" beside it (a number is added when that name
+// is taken), with its owner, group and mode as far as this process may give
+// them; the file itself stays as it is.
+KeptCopy keepAside(const QString& path, const QDateTime& when);
 
 // Creates the folder and any missing folder above it (mode 0700), each
 // flushed into its parent. True when the folder exists.

@@ -21,6 +21,7 @@ class TemporaryFile {
 
   bool isOpen() const { return fd_ >= 0; }
   int fd() const { return fd_; }
+  const QByteArray& path() const { return path_; }
   // Gives the file another name; it stays open and locked. False (errno)
   // when the rename failed.
   bool renameTo(const QByteArray& path);

@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev libqt6printsupport6 libgl-dev qt6-translations-l10n qt6-wayland weston
   libicu-dev python3
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
-  xvfb xdotool xclip x11-utils xauth libxcb1-dev stress-ng
+  xvfb xdotool xclip x11-utils xauth libxcb1-dev stress-ng strace
   libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf poppler-utils libcups2-dev
   openbox ibus ibus-mozc dbus-daemon dbus-x11 libglib2.0-bin dconf-gsettings-backend

@@ -168,8 +168,9 @@ std::optional<file_replace::Unsaved> TIniFile::EndUpdate() {
   }
   // A file that will refuse the write needs no copy (and would get one at every close).
   if (overwritesUnreadable_ && info.isFile() && !file_replace::writeProtected(info)) {
-    keptAside_ = file_replace::keepAside(path_, QDateTime::currentDateTime());
-    if (keptAside_.isEmpty()) return file_replace::Unsaved{file_replace::reason(file_replace::Failure::NotKeptAside), content_};
+    const file_replace::KeptCopy copy = file_replace::keepAside(path_, QDateTime::currentDateTime());
+    keptAside_ = copy.path;
+    if (!copy.made()) return file_replace::Unsaved{file_replace::reason(copy.failure), content_};
   }
   if (const std::optional<file_replace::Failure> failure = file_replace::replace(path_, content_))
     return file_replace::Unsaved{file_replace::reason(*failure), content_};

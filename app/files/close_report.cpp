@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QtDebug>
 
+#include "app/files/file_locations.h"
 #include "platform/message_box.h"
 
 namespace kopira {
@@ -14,12 +15,7 @@ constexpr int kMaxKeepAttempts = 100;
 
 }  // namespace
 
-QString unsavedFolder() {
-  QString state = qEnvironmentVariable("XDG_STATE_HOME");
-  // The base directory rules ignore a relative path.
-  if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
-  return state + QStringLiteral("/kopira/unsaved");
-}
+QString unsavedFolder() { return file_locations::stateFolder() + QStringLiteral("/unsaved"); }
 
 QString CloseReport::keep(const QString& fileName, const QByteArray& content, QString& why) const {
   if (!file_replace::makeFolder(keepFolder_)) {

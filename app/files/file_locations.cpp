@@ -71,4 +71,11 @@ QString dataFolder() {
 
 bool dataFolderIsProgramsOwn() { return dataFolder() != QStringLiteral("."); }
 
+QString stateFolder() {
+  QString state = qEnvironmentVariable("XDG_STATE_HOME");
+  // The base directory rules ignore a relative path.
+  if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
+  return QDir(state).filePath(QLatin1String(kFolderName));
+}
+
 }  // namespace kopira::file_locations

@@ -36,4 +36,8 @@ QString dataFolder();
 // from the menu), not a working folder the user chose.
 bool dataFolderIsProgramsOwn();
 
+// The user's folder for what the program keeps of its own:
+// $XDG_STATE_HOME/kopira (~/.local/state/kopira); not created here.
+QString stateFolder();
+
 }  // namespace kopira::file_locations

@@ -1,94 +1,74 @@
 #include "app/files/files_lock.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QSysInfo>
-#include <QThread>
-#include <cerrno>
 #include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/file_io.h"
+#include "platform/save_temporary.h"
 
 namespace kopira {
 namespace {
 
-// How long a lock just taken may stay without its holder's entry.
-constexpr int kEntryWaitMs = 1000;
-constexpr int kEntryPollMs = 5;
+// A holder that ends between the try and the look is tried again.
+constexpr int kAttempts = 3;
 
-QString userName() {
-  if (const passwd* entry = ::getpwuid(::geteuid())) return QString::fromLocal8Bit(entry->pw_name);
-  return QString::number(::geteuid());
+// The lock files this process holds. A record lock is dropped when its
+// process closes any descriptor of the file, so a file held here is never
+// opened a second time in this process: it is known by device and inode.
+struct HeldHere {
+  dev_t device;
+  ino_t inode;
+  const FilesLock* by;
+};
+std::vector<HeldHere> heldHere;
+
+const HeldHere* heldHereAs(const struct stat& file) {
+  const auto found = std::find_if(heldHere.begin(), heldHere.end(), [&](const HeldHere& held) {
+    return held.device == file.st_dev && held.inode == file.st_ino;
+  });
+  return found == heldHere.end() ? nullptr : &*found;
 }
 
-QByteArray entryOf(const LockHolder& holder) {
-  return (holder.host + u'\n' + holder.user + u'\n' + QString::number(holder.pid) + u'\n').toUtf8();
+QByteArray lockPathIn(const QString& folder) {
+  return QFile::encodeName(QDir(folder).absoluteFilePath(QLatin1String(FilesLock::kFileName)));
 }
 
-// The holder's entry; nothing while it is not (yet) written whole.
-std::optional<LockHolder> readEntry(int fd) {
-  char bytes[1024];
-  const ssize_t size = ::pread(fd, bytes, sizeof bytes, 0);
-  if (size <= 0) return std::nullopt;
-  const QStringList lines = QString::fromUtf8(bytes, size).split(u'\n');
-  if (lines.size() != 4 || !lines[3].isEmpty()) return std::nullopt;
-  bool ok = false;
-  const qint64 pid = lines[2].toLongLong(&ok);
-  if (!ok) return std::nullopt;
-  return LockHolder{lines[0], lines[1], pid};
-}
-
-// The entry of the copy that holds the lock, waiting for it to be written.
-LockHolder holderOf(int fd) {
-  for (int waited = 0; waited < kEntryWaitMs; waited += kEntryPollMs) {
-    if (std::optional<LockHolder> holder = readEntry(fd)) return *holder;
-    QThread::msleep(kEntryPollMs);
+// Makes the folder's lock file, lockable by everyone who may write there:
+// the folder's group (and, made by the superuser, its owner) and group
+// write, whatever the mode mask and the folder's set-group-id bit. Made
+// whole under another name and linked into place. True when a lock file is
+// there now.
+bool makeLockFile(const QByteArray& path) {
+  const QByteArray folderPath = file_io::folderOf(path);
+  struct stat folder {};
+  if (::stat(folderPath.constData(), &folder) != 0) return false;
+  // What a start killed here before left.
+  save_temporary::removeAbandoned(QFile::decodeName(folderPath), QLatin1String(FilesLock::kFileName));
+  const save_temporary::TemporaryFile made(path);
+  if (!made.isOpen()) return false;
+  const uid_t owner = ::geteuid() == 0 ? folder.st_uid : static_cast<uid_t>(-1);
+  if (::fchown(made.fd(), owner, folder.st_gid) != 0) {
+    // Not a member of the folder's group: the maker's group, lockable by
+    // those who share it.
   }
-  return LockHolder{QStringLiteral("?"), QStringLiteral("?"), 0};
+  if (::fchmod(made.fd(), 0664 | (folder.st_mode & S_IWOTH)) != 0) return false;
+  return ::link(made.path().constData(), path.constData()) == 0 || errno == EEXIST;
 }
 
-struct flock wholeFile(short type) {
-  struct flock range = {};
-  range.l_type = type;
-  range.l_whence = SEEK_SET;
-  return range;
-}
-
-bool heldByAnother(int fd) {
-  struct flock range = wholeFile(F_WRLCK);
-  return ::fcntl(fd, F_OFD_GETLK, &range) == 0 && range.l_type != F_UNLCK;
-}
-
-// A new lock file may be locked by whoever may write its folder: it takes
-// the folder's owner (when made by the superuser) and its group write bit.
-void shareLikeFolder(int fd, const QString& folder) {
-  struct stat folderStat = {};
-  if (::stat(QFile::encodeName(folder).constData(), &folderStat) != 0) return;
-  ::fchmod(fd, 0644 | (folderStat.st_mode & S_IWGRP));
-  if (::geteuid() == 0 && ::fchown(fd, folderStat.st_uid, folderStat.st_gid) != 0) {
-    // Left as made: it still excludes other copies.
-  }
-}
-
-// Opens the folder's lock file for writing, making it when missing; -1 when
-// this process may not.
-int openLockFile(const QString& folder) {
-  const QByteArray path = QFile::encodeName(QDir(folder).filePath(QLatin1String(FilesLock::kFileName)));
-  const int made = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (made >= 0) {
-    shareLikeFolder(made, folder);
-    return made;
-  }
-  if (errno != EEXIST) return -1;
-  return ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-}
-
-// The lock file opened for reading only, to see who holds it.
-int openToLook(const QString& folder) {
-  const QByteArray path = QFile::encodeName(QDir(folder).filePath(QLatin1String(FilesLock::kFileName)));
-  return ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+// Who holds the lock file, looked at without locking it; nothing when
+// nobody does.
+std::optional<LockHolder> lookAt(const QByteArray& path, const struct stat& file) {
+  if (heldHereAs(file)) return lock_holder::thisProcess();
+  const file_io::Descriptor look(
+      S_ISREG(file.st_mode) ? ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1);
+  if (look.fd < 0) return lock_holder::unopenable(path, file);
+  return lock_holder::of(look.fd, file);
 }
 
 // Each folder once, however it is named.
@@ -106,57 +86,70 @@ QStringList distinct(const QStringList& folders) {
 
 }  // namespace
 
-bool LockHolder::isThisUserHere() const {
-  const LockHolder self = thisProcess();
-  return host == self.host && user == self.user;
-}
-
-LockHolder thisProcess() { return {QSysInfo::machineHostName(), userName(), QCoreApplication::applicationPid()}; }
-
 FilesLock::~FilesLock() { release(); }
 
 void FilesLock::release() {
-  for (const int fd : descriptors_) ::close(fd);
-  descriptors_.clear();
+  for (const int fd : held_) ::close(fd);
+  held_.clear();
+  std::erase_if(heldHere, [this](const HeldHere& held) { return held.by == this; });
 }
 
 std::optional<LockHolder> FilesLock::take(const QStringList& folders) {
   release();
-  const QByteArray entry = entryOf(thisProcess());
+  const QByteArray entry = lock_holder::entryOf(lock_holder::thisProcess());
   for (const QString& folder : distinct(folders)) {
-    const int fd = openLockFile(folder);
-    if (fd < 0) {
-      // Held by a copy whose lock file this user may only read?
-      const int look = openToLook(folder);
-      if (look >= 0 && heldByAnother(look)) {
-        const LockHolder holder = holderOf(look);
-        ::close(look);
-        release();
-        return holder;
-      }
-      if (look >= 0) ::close(look);
-      continue;
-    }
-    struct flock range = wholeFile(F_WRLCK);
-    if (::fcntl(fd, F_OFD_SETLK, &range) != 0) {
-      // A file system without locks guards nothing here.
-      if (errno != EAGAIN && errno != EACCES) {
-        ::close(fd);
-        continue;
-      }
-      const LockHolder holder = holderOf(fd);
-      ::close(fd);
+    if (std::optional<LockHolder> holder = lockFolder(folder, entry)) {
       release();
       return holder;
     }
-    descriptors_.push_back(fd);
-    // Written over the last holder's entry, then cut to its length: a reader
-    // meanwhile sees no whole entry and reads again.
-    struct stat lockStat = {};
-    if (::pwrite(fd, entry.constData(), entry.size(), 0) != entry.size() || ::fstat(fd, &lockStat) != 0 ||
-        (lockStat.st_size > entry.size() && ::ftruncate(fd, entry.size()) != 0)) {
-      // The entry is for others to read; the lock excludes them without it.
+  }
+  return std::nullopt;
+}
+
+std::optional<LockHolder> FilesLock::lockFolder(const QString& folder, const QByteArray& entry) {
+  const QByteArray path = lockPathIn(folder);
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    struct stat file {};
+    if (::lstat(path.constData(), &file) != 0) {
+      if (errno != ENOENT || !makeLockFile(path)) return std::nullopt;
+      continue;
     }
+    if (const HeldHere* held = heldHereAs(file)) {
+      if (held->by == this) return std::nullopt;  // the same folder by another name
+      return lock_holder::thisProcess();
+    }
+    const int fd = S_ISREG(file.st_mode) ? ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1;
+    if (fd < 0) return lookAt(path, file).value_or(lock_holder::unopenable(path, file));
+    struct flock range = {};
+    range.l_type = F_WRLCK;
+    range.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_SETLK, &range) == 0) {
+      held_.push_back(fd);
+      heldHere.push_back({file.st_dev, file.st_ino, this});
+      // Written over the last holder's entry, then cut to its length: a
+      // reader meanwhile sees no whole entry and reads again.
+      if (::pwrite(fd, entry.constData(), entry.size(), 0) != entry.size() || ::ftruncate(fd, entry.size()) != 0) {
+        // The entry is for other computers to read; the lock excludes them without it.
+      }
+      return std::nullopt;
+    }
+    const int error = errno;
+    const std::optional<LockHolder> holder = error == EAGAIN || error == EACCES ? lock_holder::of(fd, file) : std::nullopt;
+    ::close(fd);
+    // A file system without locks guards nothing here.
+    if (error != EAGAIN && error != EACCES) return std::nullopt;
+    if (holder) return holder;
+  }
+  // Held again each time: held, by whom is not to be caught.
+  return lock_holder::cannotBeNamed();
+}
+
+std::optional<LockHolder> FilesLock::holderOf(const QStringList& folders) {
+  for (const QString& folder : distinct(folders)) {
+    const QByteArray path = lockPathIn(folder);
+    struct stat file {};
+    if (::lstat(path.constData(), &file) != 0) continue;
+    if (std::optional<LockHolder> holder = lookAt(path, file)) return holder;
   }
   return std::nullopt;
 }

@@ -17,10 +17,9 @@ constexpr int kHandoverWaitMs = 10000;
 constexpr int kRetryMs = 20;
 
 bool userOpensReadOnly(const LockHolder& holder) {
-  const QString text = QStringLiteral("Kopira は %1 で %2 が使用中です。\n\n"
-                                      "読み取り専用で開くと、共有のファイルには何も書き込みません。"
-                                      "入力した内容は、閉じるときに別の場所に残します。")
-                           .arg(holder.host, holder.user);
+  const QString text = holder.description() +
+                       QStringLiteral("\n\n読み取り専用で開くと、共有のファイルには何も書き込みません。"
+                                      "入力した内容は、閉じるときに別の場所に残します。");
   // Also logged, for whoever looks into why a copy opened read-only.
   qWarning().noquote() << text;
   return messageBoxes().choose(text, {QStringLiteral("読み取り専用で開く"), QStringLiteral("終了")}) == 0;

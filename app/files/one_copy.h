@@ -3,8 +3,9 @@
 // start locks the folders of the files it keeps. When another copy of the
 // same user on this computer holds them, that copy comes to the front and
 // this start ends; when a copy elsewhere (another computer, another user)
-// holds them, the user is told who and where and may open a read-only copy
-// that writes none of the shared files.
+// holds them, or a holder that cannot be named, the user is told who and
+// where (or why nobody can be named) and may open a read-only copy that
+// writes none of the shared files.
 #include <QStringList>
 
 #include "app/files/files_lock.h"

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/files/interrupted_save.h"
 #include "platform/write_refusal.h"
 
 namespace kopira {
@@ -10,9 +11,7 @@ QString PaneFile::name() const { return QFileInfo(path_).fileName(); }
 
 text_file::LoadStatus PaneFile::loadInto(TextPane& pane) {
   using text_file::LoadStatus;
-  // Leftovers of a save that was killed halfway are no one's content; a
-  // copy that may not write could meet another copy's save in progress.
-  if (write_refusal::reason().isEmpty()) file_replace::removeStrayTemporaries(path_);
+  clearInterruptedSave(path_);
   const text_file::LoadResult result = text_file::load(path_);
   if (result.ok()) pane.setText(result.text);
   // A missing file holds nothing to lose, and a folder in the file's place
@@ -37,9 +36,10 @@ PaneFile::SaveOutcome PaneFile::saveFrom(const TextPane& pane, const QDateTime& 
     return outcome;
   }
   if (mustKeepAside_ && QFileInfo::exists(path_)) {
-    outcome.keptAs = file_replace::keepAside(path_, now);
-    if (outcome.keptAs.isEmpty()) {
-      outcome.unsaved = unsaved(file_replace::reason(file_replace::Failure::NotKeptAside));
+    const file_replace::KeptCopy copy = file_replace::keepAside(path_, now);
+    outcome.keptAs = copy.path;
+    if (!copy.made()) {
+      outcome.unsaved = unsaved(file_replace::reason(copy.failure));
       return outcome;
     }
   }

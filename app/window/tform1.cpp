@@ -6,13 +6,13 @@
 
 #include "app/files/close_report.h"
 #include "app/files/file_locations.h"
+#include "app/files/interrupted_save.h"
 #include "app/files/settings_component.h"
 #include "app/files/termination_signals.h"
 #include "app/window/activation_watch.h"
 #include "app/window/mail_and_hp.h"
 #include "platform/file_replace.h"
 #include "platform/message_box.h"
-#include "platform/write_refusal.h"
 
 TForm1* Form1 = nullptr;
 
@@ -33,7 +33,7 @@ TForm1::TForm1(QWidget* parent)
   printInputs_ = {Memo1, Memo2, Memo6, Memo7, Edit1, Edit2, Edit3, Edit4, Edit5, heldHistory_.get()};
   kopira::print::MainWindowInputs = &printInputs_;
   IniGT1 = kopira::createSettingsComponent(this);
-  if (kopira::write_refusal::reason().isEmpty()) kopira::file_replace::removeStrayTemporaries(IniGT1->path());
+  kopira::clearInterruptedSave(IniGT1->path());
   // The unsaved folder is the user's own, written by every copy; the locks
   // on its temporary files keep a running save's file out of the sweep.
   kopira::file_replace::removeStrayTemporariesIn(kopira::unsavedFolder());

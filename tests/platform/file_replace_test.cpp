@@ -51,18 +51,24 @@ QStringList entries(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
 }
 
-// replace() in a child process running as uid/gid: 0 when saved, else the
-// failure's number plus one.
+// 0 when saved, else the failure's number plus one.
+int savedOrFailure(const std::optional<fr::Failure>& failure) { return failure ? 1 + static_cast<int>(*failure) : 0; }
+
+// replace() in a child process running as uid/gid.
 int replaceAs(uid_t uid, gid_t gid, const QString& path, const QByteArray& bytes) {
   const pid_t child = ::fork();
   if (child == 0) {
     if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) ::_exit(100);
-    const std::optional<fr::Failure> failure = fr::replace(path, bytes);
-    ::_exit(failure ? 1 + static_cast<int>(*failure) : 0);
+    ::_exit(savedOrFailure(fr::replace(path, bytes)));
   }
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 200;
+}
+
+void makeLink(const QString& target, const QString& link, uid_t owner) {
+  ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+  ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), owner, static_cast<gid_t>(-1)), 0);
 }
 
 class FileReplaceTest : public ::testing::Test {
@@ -80,6 +86,8 @@ class FileReplaceTest : public ::testing::Test {
   QTemporaryDir dir_;
   uid_t user_ = 0;
   gid_t userGroup_ = 0;
+  // A user without an account: in no group, owner of nothing else.
+  static constexpr uid_t kStranger = 4242;
 };
 
 // Saved by root or by an unprivileged user, the file keeps its owner, group,
@@ -156,6 +164,102 @@ TEST_F(FileReplaceTest, LinkToAnotherFileSystemIsSavedThroughToItsTarget) {
   EXPECT_EQ(statOf(shared).st_uid, user_);
   EXPECT_EQ(entries(mountPoint), QStringList{QStringLiteral("log.txt")});
   EXPECT_EQ(entries(dir_.path()), QStringList({QStringLiteral("kopiralog.txt"), QStringLiteral("share")}));
+}
+
+// A link is saved through only when the user running the program or the
+// superuser made it, and so is every link it leads through; any other is
+// refused, and nothing is written or kept beside its target.
+TEST_F(FileReplaceTest, LinkIsFollowedOnlyWhenTheUserOrTheSuperuserMadeIt) {
+  struct Case {
+    const char* what;
+    bool userSaves;  // else root saves
+    uid_t linkOwner;
+    uid_t hopOwner;  // a second link on the way, owned by: (none when 1)
+    bool hopIsFolder;
+    bool saved;
+  };
+  constexpr uid_t kNone = 1;
+  const uid_t user = user_;
+  const Case cases[] = {
+      {"the user's own link", true, user, kNone, false, true},
+      {"the superuser's link", true, 0, kNone, false, true},
+      {"another user's link", true, kStranger, kNone, false, false},
+      {"a user's link, saved by the superuser", false, user, kNone, false, false},
+      {"the user's link to another user's link", true, user, kStranger, false, false},
+      {"the user's link through another user's folder link", true, user, kStranger, true, false},
+      {"the user's link through the superuser's folder link", true, user, 0, true, true},
+  };
+  const QString targets = path(QStringLiteral("private"));
+  ASSERT_TRUE(QDir().mkpath(targets));
+  ASSERT_TRUE(QFile::setPermissions(targets, QFile::Permissions(0x7777)));
+  const QString target = targets + QStringLiteral("/notes.txt");
+  const QString link = path(QStringLiteral("kopiralog.txt"));
+  const QString hop = path(QStringLiteral("hop"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeBytes(target, "private");
+    ASSERT_EQ(::chown(QFile::encodeName(target).constData(), user_, userGroup_), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0666), 0);
+    if (c.hopOwner == kNone) {
+      makeLink(target, link, c.linkOwner);
+    } else {
+      makeLink(c.hopIsFolder ? targets : target, hop, c.hopOwner);
+      makeLink(c.hopIsFolder ? QStringLiteral("hop/notes.txt") : QStringLiteral("hop"), link, c.linkOwner);
+    }
+
+    const int result = c.userSaves ? replaceAs(user_, userGroup_, link, "new") : savedOrFailure(fr::replace(link, "new"));
+    EXPECT_EQ(result, c.saved ? 0 : savedOrFailure(fr::Failure::UntrustedLink));
+    EXPECT_EQ(readBytes(target), c.saved ? "new" : "private");
+    EXPECT_EQ(entries(targets), QStringList{QStringLiteral("notes.txt")});
+    QFile::remove(link);
+    QFile::remove(hop);
+  }
+}
+
+// A copy of old content left beside a file is put back only when a save of
+// that file could have left it: when its owner may write the file.
+TEST_F(FileReplaceTest, LeftoverIsPutBackOnlyWhenItsOwnerMayWriteTheFile) {
+  struct Case {
+    const char* what;
+    uid_t copyOwner;  // 0 is the superuser, 1 the user
+    uid_t fileOwner;
+    bool usersGroup;  // the file's group is the user's, else root's
+    mode_t mode;
+    bool putBack;
+  };
+  const uid_t user = user_;
+  const Case cases[] = {
+      {"the file's owner", user, user, false, 0644, true},
+      {"a member of the file's group, which may write it", user, 0, true, 0664, true},
+      {"a member of the file's group, which may not write it", user, 0, true, 0644, false},
+      {"no member of the file's group", user, 0, false, 0664, false},
+      {"anyone, where everyone may write the file", kStranger, 0, false, 0666, true},
+      {"the superuser", 0, user, true, 0600, true},
+  };
+  const QString file = path(QStringLiteral("kopiralog.txt"));
+  const QString copy = file + QStringLiteral(".kopira-old");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeBytes(file, "new cont");  // cut short
+    writeBytes(copy, "old content");
+    ASSERT_EQ(::chown(QFile::encodeName(file).constData(), c.fileOwner, c.usersGroup ? userGroup_ : 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), c.mode), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(copy).constData(), c.copyOwner, static_cast<gid_t>(-1)), 0);
+
+    EXPECT_EQ(fr::removeStrayTemporaries(file).isEmpty(), c.putBack);
+    EXPECT_EQ(readBytes(file), c.putBack ? "old content" : "new cont");
+    EXPECT_EQ(QFileInfo::exists(copy), !c.putBack);
+    QFile::remove(copy);
+  }
+
+  // A link is no copy, whoever made it.
+  writeBytes(file, "new cont");
+  writeBytes(path(QStringLiteral("old")), "old content");
+  makeLink(path(QStringLiteral("old")), copy, 0);
+  EXPECT_TRUE(fr::removeStrayTemporaries(file).isEmpty());
+  EXPECT_EQ(readBytes(file), "new cont");
+  QFile::remove(copy);
+
 }
 
 // What a killed save leaves: a whole copy of the old content beside a file

@@ -35,15 +35,31 @@ new_case() {
 }
 cp932() { printf "$1" | iconv -f UTF-8 -t CP932; }
 
-# Starts the program as a user, who first gets the case's folders (unless
-# keep_owner is set: a second copy beside a running one).
+# A user's home: the case's one, or with own_homes set one for each user.
+home_of() {
+  if [ -n "${own_homes:-}" ]; then echo "$dir/home-$1"; else echo "$dir/home"; fi
+}
+
+# Starts the program as a user (with the user's groups), who first gets the
+# case's folders (unless keep_owner is set: a second copy beside a running
+# one, or folders the case shares out itself). With own_homes each user
+# also has a runtime folder of his own, as a desktop session gives; without,
+# there is none. With through set, the program runs under that command.
 start_as() {
-  local who=$1
+  local who=$1 home runtime=
+  home=$(home_of "$who")
   [ -n "${keep_owner:-}" ] || chown -R "$who" "$dir"
   [ -z "${after_chown:-}" ] || eval "$after_chown"
   after_chown=
-  (cd "$dir/work" && exec setpriv --reuid="$(id -u "$who")" --regid="$(id -g "$who")" --clear-groups \
-    env HOME="$dir/home" XDG_STATE_HOME="$dir/home/state" "$dir/prog/kopira") 2>>"$dir/log" &
+  if [ -n "${own_homes:-}" ]; then
+    mkdir -p "$home/runtime"
+    chown "$who" "$home" "$home/runtime"
+    chmod 700 "$home/runtime"
+    runtime=XDG_RUNTIME_DIR=$home/runtime
+  fi
+  # shellcheck disable=SC2086  # through and runtime are words or nothing
+  (cd "$dir/work" && exec ${through:-} setpriv --reuid="$(id -u "$who")" --regid="$(id -g "$who")" --init-groups \
+    env -u XDG_RUNTIME_DIR HOME="$home" XDG_STATE_HOME="$home/state" $runtime "$dir/prog/kopira") 2>>"$dir/log" &
   pid=$!
 }
 
@@ -91,14 +107,36 @@ wait_for_end() {
 unchanged() { cmp -s "$1" "$2" || fail "$case: $(basename "$2") changed"; }
 holds() { iconv -f CP932 -t UTF-8 "$1" | grep -q -- "$2" || fail "$case: $(basename "$1") lacks '$2'"; }
 told() { grep -q -- "$1" "$dir/log" || fail "$case: not told '$1'; the log says: $(cat "$dir/log")"; }
-# The new content of a file that could not be saved, kept in the state folder.
+# The new content of a file that could not be saved, kept in the state
+# folder (of the user given third, with own_homes).
 kept() {
   local file
-  file=$(ls "$dir"/home/state/kopira/unsaved/*-"$1" 2>/dev/null | head -n 1 || true)
+  file=$(ls "$(home_of "${3:-}")"/state/kopira/unsaved/*-"$1" 2>/dev/null | head -n 1 || true)
   [ -n "$file" ] || fail "$case: the new content of $1 was not kept; the log says: $(cat "$dir/log")"
   holds "$file" "$2"
 }
 
+# A second start of the same user brings the running copy ($pid, window
+# $main), minimised first, to the front and ends within a few seconds with
+# status 0, having opened no window.
+second_start_brings_it_forward() {
+  local first=$pid
+  xdotool windowminimize --sync "$main"
+  keep_owner=1 start_as "$1"
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "$case: a second copy runs"
+  wait "$pid" || fail "$case: the second start ended with status $?"
+  pid=$first
+  for _ in $(seq 1 100); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && break
+    sleep 0.1
+  done
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] || fail "$case: the first copy did not come to the front"
+  [ "$(xdotool search --onlyvisible --name "^${main_caption}\$" | wc -l)" -eq 1 ] || fail "$case: not one main window"
+}
 
 # Waits until the box at a point of the main window holds the text; clicks
 # into it each time, as the window manager may give the focus elsewhere.

@@ -137,6 +137,18 @@ copied_by() {
 utf8() { iconv -f CP932 -t UTF-8 "$1"; }
 ini_value() { utf8 Kopira.ini | tr -d '\r' | sed -n "/^\[$1\]/,/^\[/p" | sed -n "s/^$2=//p"; }
 
+# The colleagues of a folder shared through a group: kopira-e2e-a and
+# kopira-e2e-b in the group $office, kopira-e2e-c outside it.
+office=kopira-e2e-office
+make_office_users() {
+  getent group "$office" >/dev/null || groupadd --system "$office"
+  for u in kopira-e2e-a kopira-e2e-b kopira-e2e-c; do
+    id "$u" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$u"
+  done
+  usermod -a -G "$office" kopira-e2e-a
+  usermod -a -G "$office" kopira-e2e-b
+}
+
 # Closes a window as its close button does and waits for the program's end.
 close_and_wait_for_end() {
   "$tool" close "$1"

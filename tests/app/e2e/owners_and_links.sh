@@ -16,12 +16,7 @@ kopira=$1
 tool=$2
 main_caption='Kopira　v2.0'
 [ "$(id -u)" -eq 0 ] || fail "needs root to create users and a group and to mount a tmpfs"
-office=kopira-e2e-office
-getent group "$office" >/dev/null || groupadd --system "$office"
-for u in kopira-e2e-a kopira-e2e-b; do
-  id "$u" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$u"
-  usermod -a -G "$office" "$u"
-done
+make_office_users
 
 base=$(mktemp -d)
 chmod 755 "$base"
@@ -125,6 +120,7 @@ chmod 1777 "$dir/share"
 ln -s "$dir/share/log.txt" "$dir/work/kopiralog.txt"
 printf '' > "$dir/prog/Kopira.ini"
 chown -R kopira-e2e-b: "$dir/prog" "$dir/work"
+chown -h root "$dir/work/kopiralog.txt"  # followed by everyone: the superuser's link
 target_before=$(stat -c '%U:%G %a' "$dir/share/log.txt")
 type_line_as root "line of root"
 type_line_as kopira-e2e-b "line of b"

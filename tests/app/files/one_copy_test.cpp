@@ -4,6 +4,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/files/copy_handover.h"
 #include "app/files/files_lock.h"
@@ -12,12 +13,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(FilesLock, HeldByOneTakerAtATimeWhoTellsWhoHeIs) {
+TEST(FilesLock, HeldByOneTakerAtATimeAndLockableByTheFoldersGroup) {
   QTemporaryDir settings, data;
   kopira::FilesLock first, second;
-  // One folder named twice is locked once.
+  // One folder named twice is locked once; the file is the group's to lock
+  // whatever the mode mask.
+  const mode_t mask = ::umask(077);
   EXPECT_FALSE(first.take({settings.path(), data.path(), data.path() + u"/."_s}));
+  ::umask(mask);
   EXPECT_TRUE(first.holds());
+  const QString lockFile = QDir(data.path()).filePath(QLatin1String(kopira::FilesLock::kFileName));
+  EXPECT_EQ(QFileInfo(lockFile).permissions() & 0x0fff, QFile::Permissions(0x0664));
+  EXPECT_EQ(QFileInfo(lockFile).groupId(), QFileInfo(data.path()).groupId());
 
   const std::optional<kopira::LockHolder> holder = second.take({data.path()});
   ASSERT_TRUE(holder);
@@ -25,6 +32,7 @@ TEST(FilesLock, HeldByOneTakerAtATimeWhoTellsWhoHeIs) {
   EXPECT_EQ(holder->pid, QCoreApplication::applicationPid());
   EXPECT_TRUE(holder->isThisUserHere());
   EXPECT_FALSE(second.holds());
+  EXPECT_EQ(kopira::FilesLock::holderOf({data.path()})->pid, holder->pid);
 
   // All or none: a free folder before a held one is not kept locked.
   QTemporaryDir other;
@@ -36,9 +44,10 @@ TEST(FilesLock, HeldByOneTakerAtATimeWhoTellsWhoHeIs) {
   // What the holder leaves (it ended) is taken by the next.
   first.release();
   EXPECT_FALSE(second.take({settings.path(), data.path()}));
-  EXPECT_TRUE(QFileInfo(QDir(data.path()).filePath(QLatin1String(kopira::FilesLock::kFileName))).size() > 0);
+  EXPECT_TRUE(QFileInfo(lockFile).size() > 0);
+  second.release();
+  EXPECT_FALSE(kopira::FilesLock::holderOf({settings.path(), data.path()}));
 
-  EXPECT_FALSE(kopira::LockHolder({u"elsewhere"_s, holder->user, 1}).isThisUserHere());
   EXPECT_FALSE(kopira::askToComeForward(0)) << "nobody listens there";
 }
 

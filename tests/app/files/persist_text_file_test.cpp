@@ -151,18 +151,18 @@ TEST_F(TextFileTest, StrayTemporariesOfASaveAreRemoved) {
 TEST_F(TextFileTest, KeepAsideCopiesUnderADatedNameAndNeverOverwrites) {
   const QDateTime when(QDate(2026, 12, 8), QTime(17, 15, 0));
   writeBytes(path(), "first");
-  const QString kept = kopira::file_replace::keepAside(path(), when);
+  const QString kept = kopira::file_replace::keepAside(path(), when).path;
   EXPECT_EQ(QFileInfo(kept).fileName(), u"kopiralog.txt.20261208-171500.bak"_s);
   EXPECT_EQ(readBytes(path()), "first") << "the file itself stays";
 
   writeBytes(path(), "second");
-  const QString keptAgain = kopira::file_replace::keepAside(path(), when);
+  const QString keptAgain = kopira::file_replace::keepAside(path(), when).path;
   EXPECT_EQ(QFileInfo(keptAgain).fileName(), u"kopiralog.txt.20261208-171500-2.bak"_s);
   EXPECT_EQ(readBytes(kept), "first");
   EXPECT_EQ(readBytes(keptAgain), "second");
 
   QFile::remove(path());
-  EXPECT_TRUE(kopira::file_replace::keepAside(path(), when).isEmpty()) << "nothing left to copy";
+  EXPECT_FALSE(kopira::file_replace::keepAside(path(), when).made()) << "nothing left to copy";
 }
 
 }  // namespace
