@@ -47,7 +47,7 @@ void TMemoLines::Add(const QString& s) {
   const bool endsWithBreak = memo_.document()->lastBlock().text().isEmpty();
   QTextCursor cursor(memo_.document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(endsWithBreak ? entry + QLatin1Char('\n') : QLatin1Char('\n') + entry);
+  cursor.insertText(kopira::appendedEntry(endsWithBreak, entry));
   memo_.setTextCursor(cursor);
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTextCursor>
 #include <QTimer>
+#include <utility>
 
 #include "app/controls/line_breaks.h"
 #include "platform/cp932.h"
@@ -43,10 +44,17 @@ HistoryLoad::~HistoryLoad() {
 }
 
 void HistoryLoad::start() {
+  if (restored_) {
+    // As a long file once read: a slice at a time.
+    box_.setReadOnly(true);
+    beginFeeding(cp932::filterInput(toLf(*std::exchange(restored_, std::nullopt))));
+    feed(false);
+    return;
+  }
   if (QFileInfo(file_.file().path()).size() <= kLoadAtOnceBytes) {
     MemoPane<TMemo> pane(box_);
     file_.load(pane);
-    done();
+    finished();
     return;
   }
   state_ = State::Reading;
@@ -65,18 +73,22 @@ void HistoryLoad::finish() {
   if (loading()) feed(true);
 }
 
+void HistoryLoad::beginFeeding(QString text) {
+  text_ = std::move(text);
+  state_ = State::Feeding;
+  // As setting the whole text would: nothing to undo, unmodified.
+  box_.setText(QString());
+  box_.document()->setUndoRedoEnabled(false);
+}
+
 void HistoryLoad::feed(bool untilEnd) {
   if (state_ == State::Reading) {
     const std::optional<QString> text = reading_.get();
     if (!text) {
-      done();
+      finished();
       return;
     }
-    text_ = *text;
-    state_ = State::Feeding;
-    // As setting the whole text would: nothing to undo, unmodified.
-    box_.setText(QString());
-    box_.document()->setUndoRedoEnabled(false);
+    beginFeeding(*text);
   }
   if (state_ != State::Feeding) return;
   QElapsedTimer turn;
@@ -98,7 +110,7 @@ void HistoryLoad::feed(bool untilEnd) {
   box_.document()->setUndoRedoEnabled(true);
   box_.document()->setModified(false);
   box_.moveCursor(QTextCursor::Start);
-  done();
+  finished();
 }
 
 void HistoryLoad::scheduleFeed() {
@@ -107,7 +119,7 @@ void HistoryLoad::scheduleFeed() {
   });
 }
 
-void HistoryLoad::done() {
+void HistoryLoad::finished() {
   state_ = State::Done;
   box_.setReadOnly(false);
   if (loaded_) loaded_();
