@@ -54,7 +54,7 @@ void HistoryLoad::start() {
   if (QFileInfo(file_.file().path()).size() <= kLoadAtOnceBytes) {
     MemoPane<TMemo> pane(box_);
     file_.load(pane);
-    finished();
+    done();
     return;
   }
   state_ = State::Reading;
@@ -85,7 +85,7 @@ void HistoryLoad::feed(bool untilEnd) {
   if (state_ == State::Reading) {
     const std::optional<QString> text = reading_.get();
     if (!text) {
-      finished();
+      done();
       return;
     }
     beginFeeding(*text);
@@ -110,7 +110,7 @@ void HistoryLoad::feed(bool untilEnd) {
   box_.document()->setUndoRedoEnabled(true);
   box_.document()->setModified(false);
   box_.moveCursor(QTextCursor::Start);
-  finished();
+  done();
 }
 
 void HistoryLoad::scheduleFeed() {
@@ -119,7 +119,7 @@ void HistoryLoad::scheduleFeed() {
   });
 }
 
-void HistoryLoad::finished() {
+void HistoryLoad::done() {
   state_ = State::Done;
   box_.setReadOnly(false);
   if (loaded_) loaded_();

@@ -28,7 +28,7 @@ class HistoryLoad final : public QObject {
   void finish();
   bool loading() const { return state_ != State::Idle && state_ != State::Done; }
   // Whether the history is in the box.
-  bool done() const { return state_ == State::Done; }
+  bool inBox() const { return state_ == State::Done; }
 
   // The box's line list; each use finishes the load first.
   TStrings& lines() { return lines_; }
@@ -39,7 +39,7 @@ class HistoryLoad final : public QObject {
   void beginFeeding(QString text);
   void feed(bool untilEnd);
   void scheduleFeed();
-  void finished();
+  void done();
 
   // The box's line list behind a finished load.
   class Lines final : public TStrings {

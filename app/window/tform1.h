@@ -105,7 +105,7 @@ class TForm1 : public QWidget {
   // Whether a long history is still going into its box after the first show.
   bool historyLoading() const { return historyLoad_->loading(); }
   // Whether the history is in its box.
-  bool historyInBox() const { return historyLoad_->done(); }
+  bool historyInBox() const { return historyLoad_->inBox(); }
   // Makes the first show put this history into the box instead of the file's.
   void restoreHistory(const QString& text) { historyLoad_->restore(text); }
   // The history as the close would save it (LF breaks): the box's text and
