@@ -16,6 +16,7 @@
 #include <chrono>
 #include <dlfcn.h>
 #include <thread>
+#include <time.h>
 
 #include "app/files/text_file.h"
 #include "app/printing/tform5.h"
@@ -89,6 +90,12 @@ class RunningProgram {
   std::unique_ptr<kopira::WindowRecovery> recovery_;
 };
 
+double threadCpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 void type(QWidget* box, QChar c) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(c));
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QString(c));
@@ -113,7 +120,8 @@ BENCHMARK(SnapshotOnInterfaceThread)->Arg(100)->Arg(10'000)->Unit(benchmark::kMi
 // Bursts of 20 keys 40 ms apart into the history, each followed by a pause
 // of 1.2 s after which the recovery file is written, each of its flushes
 // taking 500 ms, so that the next burst is typed while it is written. The
-// time is the longest from a key's delivery until the box has painted.
+// time is the longest from a key's delivery until the box has painted
+// (max_ms), beside the interface thread's processor time for that key.
 void KeyToPaintWhileFlushing(benchmark::State& state) {
   const UserFolder folder(100);
   RunningProgram program;
@@ -138,14 +146,21 @@ void KeyToPaintWhileFlushing(benchmark::State& state) {
   for (auto _ : state) {
     flushes = 0;
     std::vector<double> keyToPaint;
+    // The interface thread's own time for the slowest key: far below its
+    // wall time, the thread waited for a processor, not for the disk.
+    double slowestKeysCpuMs = 0;
     for (int burst = 0; burst < 10; ++burst) {
       for (int key = 0; key < 20; ++key) {
         QElapsedTimer clock;
         clock.start();
+        const double cpuBefore = threadCpuMs();
         painted = false;
         type(box, QChar(u'あ' + key));
         while (!painted && clock.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents);
-        keyToPaint.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        if (keyToPaint.empty() || ms > *std::max_element(keyToPaint.begin(), keyToPaint.end()))
+          slowestKeysCpuMs = threadCpuMs() - cpuBefore;
+        keyToPaint.push_back(ms);
         wait(40);
       }
       wait(1200);
@@ -153,6 +168,7 @@ void KeyToPaintWhileFlushing(benchmark::State& state) {
     std::sort(keyToPaint.begin(), keyToPaint.end());
     state.SetIterationTime(keyToPaint.back() / 1e3);
     state.counters["max_ms"] = keyToPaint.back();
+    state.counters["max_cpu_ms"] = slowestKeysCpuMs;
     state.counters["median_ms"] = keyToPaint[keyToPaint.size() / 2];
     state.counters["flushes"] = flushes.load();
   }
