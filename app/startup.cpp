@@ -15,6 +15,7 @@
 #include "app/printing/tform5.h"
 #include "app/window/after_first_paint.h"
 #include "app/window/tform1.h"
+#include "app/window/window_recovery.h"
 #include "forms/tform2.h"
 #include "forms/tform3.h"
 #include "forms/tform4.h"
@@ -131,11 +132,15 @@ int run(int argc, char** argv) {
   if (start == one_copy::Start::ReadOnly) write_refusal::set(one_copy::readOnlyReason());
   createWindows(app);
   if (start == one_copy::Start::ReadOnly) Form1->setWindowTitle(Form1->windowTitle() + one_copy::readOnlyTitleSuffix());
+  // What a copy that did not end left is offered back before the window
+  // takes input.
+  auto recovery = std::make_unique<WindowRecovery>(*Form1, *Form5, start == one_copy::Start::ReadOnly);
   showMainWindow();
   // The report pages are read once the main window is on screen.
   afterFirstPaint(Form1, {[] { Form2->QRReport1.load(); }, [] { Form3->QRReport1.load(); },
                           [] { Form4->QRReport1.load(); }, [] { Form6->QRReport1.load(); }});
   const int exitCode = QApplication::exec();
+  recovery.reset();
   destroyWindows();
   return exitCode;
 }

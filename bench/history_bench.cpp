@@ -50,13 +50,14 @@ void TidyOnPlainList(benchmark::State& state) {
 }
 BENCHMARK(TidyOnPlainList)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void CloseWithHistory(benchmark::State& state) {
+// Closes the main window with the history in its box, once per iteration
+// (the history goes back into the box between closes).
+void closeWith(benchmark::State& state, const QString& history) {
   QTemporaryDir dir;
   prepareFolder(dir);
   kopira::startup::createWindows(application());
   kopira::startup::showMainWindow();
   QApplication::processEvents();
-  const QString history = historyText(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     Form1->Memo5->setText(history);
@@ -70,8 +71,18 @@ void CloseWithHistory(benchmark::State& state) {
   }
   kopira::startup::destroyWindows();
 }
+
+void CloseWithHistory(benchmark::State& state) { closeWith(state, historyText(static_cast<int>(state.range(0)))); }
 // A history of 10,000 rows; one of 100,000 lines (5.3 MB).
 BENCHMARK(CloseWithHistory)->Arg(10'000)->Arg(100'000)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// A history of one line of N characters, some thousand rows wrapped: 30,000,
+// and 524,288 (the line of 1 MiB in CP932).
+void CloseWithOneLongLine(benchmark::State& state) {
+  closeWith(state, QStringLiteral("東京都千代田区霞が関").repeated(state.range(0) / 10 + 1).left(state.range(0)) + QStringLiteral("\r\n"));
+}
+BENCHMARK(CloseWithOneLongLine)->Arg(30'000)->Arg(524'288)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
 // From showing the main window until its history of 100,000 lines is loaded

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(qrp_file ini_file emf_player text_file)
+[ ${#targets[@]} -gt 0 ] || targets=(qrp_file ini_file emf_player text_file recovery_file)
 
 bash scripts/setup.sh
 cmake -S . -B build-fuzz -G Ninja -DKOPIRA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -15,4 +15,8 @@ QString toCrLf(const QString& lfText) {
   return result;
 }
 
+QString appendedEntry(bool textEndsWithBreak, const QString& entry) {
+  return textEndsWithBreak ? entry + QLatin1Char('\n') : QLatin1Char('\n') + entry;
+}
+
 }  // namespace kopira

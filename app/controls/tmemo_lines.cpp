@@ -47,7 +47,7 @@ void TMemoLines::Add(const QString& s) {
   const bool endsWithBreak = memo_.document()->lastBlock().text().isEmpty();
   QTextCursor cursor(memo_.document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(endsWithBreak ? entry + QLatin1Char('\n') : QLatin1Char('\n') + entry);
+  cursor.insertText(kopira::appendedEntry(endsWithBreak, entry));
   memo_.setTextCursor(cursor);
 }
 
@@ -90,18 +90,25 @@ void TMemoLines::DeleteEmpty() {
 }
 
 void TMemoLines::KeepLast(int n) {
-  // The lines before the one holding the n-th counted row from the end go
-  // whole, in one edit; that line then loses its surplus rows one by one.
+  // Everything before the n-th counted row from the end goes in one edit:
+  // the lines before the one holding that row, and that line's rows before
+  // it. Rows are broken greedily, each from its own start, so the rest of
+  // the line wraps as it did; removing its rows one by one would lay the
+  // long rest out again for each.
   QTextDocument* document = memo_.document();
   QTextBlock block = document->lastBlock();
   int rows = block.length() == 1 ? -1 : 0;  // an empty last row is not counted
+  QList<Row> blockRows;
   for (; block.isValid(); block = block.previous()) {
-    rows += static_cast<int>(memo_.rowsOf(block, block).size());
+    blockRows = memo_.rowsOf(block, block);
+    rows += static_cast<int>(blockRows.size());
     if (rows >= n) break;
   }
   if (!block.isValid()) return;
-  if (block.position() > 0) removeText(document, 0, block.position());
-  for (int excess = rows - n; excess > 0; --excess) Delete(0);
+  const qsizetype surplus = rows - n;
+  // With no row kept the last line goes whole.
+  const int end = surplus < blockRows.size() ? blockRows.at(surplus).position : block.position() + block.length() - 1;
+  if (end > 0) removeText(document, 0, end);
 }
 
 TMemoLines::LastRows TMemoLines::lastRows() const {

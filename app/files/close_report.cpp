@@ -51,6 +51,7 @@ void CloseReport::notSaved(const QString& fileName, const file_replace::Unsaved&
 
 void CloseReport::refused(const QString& fileName, const QStringList& keys) {
   if (keys.isEmpty()) return;
+  refusedValues_ = true;
   notSaved_ << QStringLiteral("・%1：保存できない文字を含む次の項目は保存しませんでした。\n　%2")
                    .arg(fileName, keys.join(QStringLiteral("、")));
 }

@@ -31,6 +31,9 @@ class CloseReport {
   void record(const PaneFile& file, const PaneFile::SaveOutcome& outcome);
 
   bool empty() const { return notSaved_.isEmpty() && kept_.isEmpty(); }
+  // Whether all new content is either saved or kept: no value refused, no
+  // content lost.
+  bool complete() const { return !lost_ && !refusedValues_; }
   // The text of the message; empty when there is nothing to tell.
   QString message() const;
   // Writes the message to the log and, when someone is there to press OK
@@ -48,6 +51,7 @@ class CloseReport {
   QStringList notSaved_;
   QStringList kept_;
   bool lost_ = false;  // some new content could be neither saved nor kept
+  bool refusedValues_ = false;
 };
 
 }  // namespace kopira

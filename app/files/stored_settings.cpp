@@ -64,6 +64,11 @@ void attempt(QStringList& refused, const QString& section, const QString& key, W
 }
 
 template <size_t N>
+void appendNamed(QList<NamedText>& named, std::span<const TextKey, N> keys, const std::array<TextField, N>& fields) {
+  for (size_t i = 0; i < N; ++i) named.append({str(keys[i].section) + u'/' + str(keys[i].key), fields[i]});
+}
+
+template <size_t N>
 void writeTexts(TIniGT& ini, std::span<const TextKey, N> keys, const std::array<TextField, N>& fields, QStringList& refused) {
   for (size_t i = 0; i < N; ++i) {
     const QString section = str(keys[i].section), key = str(keys[i].key);
@@ -87,6 +92,16 @@ void writePosition(TIniGT& ini, const QString& section, const QWidget& window) {
 }
 
 }  // namespace
+
+QList<NamedText> namedTexts(const MainWindowFields& mainWindow, const DialogFields& dialog) {
+  QList<NamedText> named;
+  appendNamed(named, std::span(kMemoKeys), mainWindow.memo);
+  appendNamed(named, std::span(kWebShortcutKeys), mainWindow.webShortcuts);
+  appendNamed(named, std::span(kJyuKeys), dialog.jyu);
+  return named;
+}
+
+QString officeAddressName() { return kMemoSection + u'/' + kOfficeAddressKey; }
 
 void readMainWindow(const TIniGT& ini, const MainWindowFields& fields) {
   ini.ReadLines(kMemoSection, kOfficeAddressKey, *fields.officeAddress);

@@ -41,6 +41,16 @@ struct DialogFields {
   QWidget* window = nullptr;     // Form5
 };
 
+// Every stored text with its "section/key": the main window's, then the
+// dialog's (the office address, a list, apart).
+struct NamedText {
+  QString name;
+  TextField field;
+};
+QList<NamedText> namedTexts(const MainWindowFields& mainWindow, const DialogFields& dialog);
+// "section/key" of the office address.
+QString officeAddressName();
+
 // FormCreate of Form1: the office address, Edit1 to Edit5, the web
 // shortcuts, then the window's top and left (brought back onto a screen
 // when it would be out of reach).

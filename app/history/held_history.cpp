@@ -6,6 +6,7 @@ namespace kopira {
 
 HeldHistory::Hold::Hold(HeldHistory& owner, Entries entries) : owner_(owner), id_(owner.nextId_++) {
   owner_.held_.emplace_back(id_, std::move(entries));
+  if (owner_.onHold_) owner_.onHold_();
 }
 
 HeldHistory::Hold::~Hold() { owner_.release(id_); }
@@ -20,6 +21,12 @@ void HeldHistory::release(std::uint64_t id) {
   const Entries entries = std::move(it->second);
   held_.erase(it);
   append(entries);
+}
+
+QStringList HeldHistory::pending() const {
+  QStringList entries;
+  for (const auto& [id, held] : held_) entries << held();
+  return entries;
 }
 
 void HeldHistory::releaseAll() {

@@ -37,6 +37,11 @@ class HeldHistory {
   // Appends every held print's entries, oldest print first.
   void releaseAll();
 
+  // Every held print's entries as they would be appended now, oldest first.
+  QStringList pending() const;
+  // Called each time a print is held.
+  void setOnHold(std::function<void()> onHold) { onHold_ = std::move(onHold); }
+
  private:
   void release(std::uint64_t id);
   void append(const Entries& entries);
@@ -44,6 +49,7 @@ class HeldHistory {
   TStrings& history_;
   std::vector<std::pair<std::uint64_t, Entries>> held_;
   std::uint64_t nextId_ = 0;
+  std::function<void()> onHold_;
 };
 
 }  // namespace kopira

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTextCursor>
 #include <QTimer>
+#include <utility>
 
 #include "app/controls/line_breaks.h"
 #include "platform/cp932.h"
@@ -43,6 +44,13 @@ HistoryLoad::~HistoryLoad() {
 }
 
 void HistoryLoad::start() {
+  if (restored_) {
+    // As a long file once read: a slice at a time.
+    box_.setReadOnly(true);
+    beginFeeding(cp932::filterInput(toLf(*std::exchange(restored_, std::nullopt))));
+    feed(false);
+    return;
+  }
   if (QFileInfo(file_.file().path()).size() <= kLoadAtOnceBytes) {
     MemoPane<TMemo> pane(box_);
     file_.load(pane);
@@ -65,6 +73,14 @@ void HistoryLoad::finish() {
   if (loading()) feed(true);
 }
 
+void HistoryLoad::beginFeeding(QString text) {
+  text_ = std::move(text);
+  state_ = State::Feeding;
+  // As setting the whole text would: nothing to undo, unmodified.
+  box_.setText(QString());
+  box_.document()->setUndoRedoEnabled(false);
+}
+
 void HistoryLoad::feed(bool untilEnd) {
   if (state_ == State::Reading) {
     const std::optional<QString> text = reading_.get();
@@ -72,11 +88,7 @@ void HistoryLoad::feed(bool untilEnd) {
       done();
       return;
     }
-    text_ = *text;
-    state_ = State::Feeding;
-    // As setting the whole text would: nothing to undo, unmodified.
-    box_.setText(QString());
-    box_.document()->setUndoRedoEnabled(false);
+    beginFeeding(*text);
   }
   if (state_ != State::Feeding) return;
   QElapsedTimer turn;

@@ -22,15 +22,21 @@ class HistoryLoad final : public QObject {
   ~HistoryLoad() override;
 
   void start();
+  // Makes start() put this text into the box instead of the file's.
+  void restore(const QString& text) { restored_ = text; }
   // Puts the rest of the history into the box now.
   void finish();
   bool loading() const { return state_ != State::Idle && state_ != State::Done; }
+  // Whether the history is in the box.
+  bool inBox() const { return state_ == State::Done; }
 
   // The box's line list; each use finishes the load first.
   TStrings& lines() { return lines_; }
 
  private:
   enum class State { Idle, Reading, Feeding, Done };
+  // The box is emptied, to be filled with text (LF breaks, filtered).
+  void beginFeeding(QString text);
   void feed(bool untilEnd);
   void scheduleFeed();
   void done();
@@ -60,6 +66,7 @@ class HistoryLoad final : public QObject {
   // The decoded text with LF breaks, filtered as the box takes it; nothing
   // when the file could not be loaded.
   std::future<std::optional<QString>> reading_;
+  std::optional<QString> restored_;
   QString text_;
   qsizetype fed_ = 0;
 };

@@ -4,7 +4,7 @@
 
 namespace kopira {
 
-bool saveAtClose(const ClosingWindow& window, bool interactive) {
+CloseOutcome saveAtClose(const ClosingWindow& window, bool interactive) {
   CloseReport report;
   window.history.close(window.historyRows, window.historyPane, report);
   const QString settingsName = QFileInfo(window.ini.path()).fileName();
@@ -13,7 +13,7 @@ bool saveAtClose(const ClosingWindow& window, bool interactive) {
   if (!settings.keptAs.isEmpty()) report.keptAside(settingsName, settings.keptAs);
   if (settings.unsaved) report.notSaved(settingsName, *settings.unsaved);
   window.notes.save(window.memo4, window.memo3, report);
-  return report.tell(interactive);
+  return {report.tell(interactive), report.complete()};
 }
 
 }  // namespace kopira

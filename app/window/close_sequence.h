@@ -20,11 +20,18 @@ struct ClosingWindow {
   const TextPane& memo3;
 };
 
+struct CloseOutcome {
+  // False when nothing could keep some content and the user chose to try
+  // again: the window is to stay open.
+  bool ends = true;
+  // Every file saved, or its new content kept where the message says.
+  bool complete = true;
+};
+
 // Tidies, caps and saves the history, writes the settings, saves the note
 // panes the user changed, then names whatever could not be saved in one
 // plain message (or in the log when nobody is there to read it). Never
-// throws. Returns false when nothing could keep some content and the user
-// chose to try again: the window is to stay open.
-bool saveAtClose(const ClosingWindow& window, bool interactive);
+// throws.
+CloseOutcome saveAtClose(const ClosingWindow& window, bool interactive);
 
 }  // namespace kopira

@@ -27,6 +27,7 @@ TForm1::TForm1(QWidget* parent)
                                                        : kopira::NotePaneFiles::WhenMissing::Ask) {
   buildWindow();
   historyLoad_ = std::make_unique<kopira::HistoryLoad>(history_, *Memo5, [this] {
+    Q_EMIT historyLoaded();
     if (std::exchange(activationWaits_, false)) FormActivate();
   });
   heldHistory_ = std::make_unique<kopira::HeldHistory>(historyLoad_->lines());

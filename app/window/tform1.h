@@ -22,7 +22,10 @@
 class TMailAndHP;
 namespace kopira {
 class TerminationSignals;
+namespace recovery {
+class Keeper;
 }
+}  // namespace kopira
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -101,10 +104,25 @@ class TForm1 : public QWidget {
   kopira::HeldHistory& heldHistory() { return *heldHistory_; }
   // Whether a long history is still going into its box after the first show.
   bool historyLoading() const { return historyLoad_->loading(); }
+  // Whether the history is in its box.
+  bool historyInBox() const { return historyLoad_->inBox(); }
+  // Makes the first show put this history into the box instead of the file's.
+  void restoreHistory(const QString& text) { historyLoad_->restore(text); }
+  // The history as the close would save it (LF breaks): the box's text and
+  // the entries of prints whose previews are still open.
+  QString historyAsClosed() const;
+
+  // What the window keeps between runs in the settings file.
+  kopira::stored_settings::MainWindowFields mainFields();
+  // The recovery file kept up to date from the inputs, which the close
+  // removes once it has saved everything; none by default.
+  void setRecovery(kopira::recovery::Keeper* recovery) { recovery_ = recovery; }
 
  Q_SIGNALS:
   // The window has closed; closing the main window ends the program.
   void closed();
+  // The history is in its box.
+  void historyLoaded();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -119,8 +137,6 @@ class TForm1 : public QWidget {
   void setTabOrder();
   void connectHandlers();
 
-  // What the window keeps between runs.
-  kopira::stored_settings::MainWindowFields mainFields();
   kopira::HistoryFile history_;
   kopira::NotePaneFiles notes_;
   std::unique_ptr<kopira::HistoryLoad> historyLoad_;
@@ -134,6 +150,7 @@ class TForm1 : public QWidget {
   bool activationWaits_ = false;
   // Ending the program from outside closes this window normally.
   kopira::TerminationSignals* signals_ = nullptr;
+  kopira::recovery::Keeper* recovery_ = nullptr;
 };
 
 extern TForm1* Form1;

@@ -124,14 +124,23 @@ TEST(TMemoLines, CopyingTakesTheDisplayRows) {
 }
 
 // The walks that lay out only the lines they must end where the plain walks
-// over every row end, on empty, wrapped and unbroken texts.
+// over every row end, on empty, wrapped and unbroken texts. KeepLast takes a
+// line's surplus rows in one edit, the plain walk one row at a time, each
+// time wrapping the rest of the line again.
 TEST(TMemoLines, ShortcutWalksEndAsThePlainRowWalks) {
   const QString wrapped = kWide.repeated(30);  // three rows
+  const QString words = QStringLiteral("the quick brown fox jumps over the lazy dog ").repeated(4);
+  const QString spaces = QStringLiteral("ab      cd  ") + QString(40, u' ') + QStringLiteral("ef ") + kWide.repeated(9) +
+                         QStringLiteral("   gh");
+  const QString mixed = QStringLiteral("株式会社コピラ Kopira Co., Ltd.　東京都千代田区霞が関１－１ ");
   const QStringList texts{QString(),
                           QStringLiteral("\r\n\r\n"),
                           QStringLiteral("\r\na\r\n\r\nb\r\n\r\n"),
                           QStringLiteral("a\r\n") + wrapped + QStringLiteral("\r\n\r\nb\r\n") + wrapped,
-                          wrapped + QStringLiteral("\r\n") + wrapped + QStringLiteral("\r\nc\r\n")};
+                          wrapped + QStringLiteral("\r\n") + wrapped + QStringLiteral("\r\nc\r\n"),
+                          words + QStringLiteral("\r\n") + words,
+                          spaces + QStringLiteral("\r\n") + spaces.repeated(3),
+                          QStringLiteral("x\r\n") + mixed.repeated(60) + QStringLiteral("\r\n")};  // some 200 rows
   const auto check = [&](const char* what, const std::function<void(TMemoLines&)>& shortcut,
                          const std::function<void(TMemoLines&)>& plain) {
     for (const QString& text : texts) {
@@ -145,7 +154,7 @@ TEST(TMemoLines, ShortcutWalksEndAsThePlainRowWalks) {
     }
   };
   check("DeleteEmpty", [](TMemoLines& rows) { rows.DeleteEmpty(); }, [](TMemoLines& rows) { rows.TStrings::DeleteEmpty(); });
-  for (int n : {0, 1, 2, 4, 7}) {
+  for (int n : {0, 1, 2, 4, 7, 100}) {
     check("KeepLast", [n](TMemoLines& rows) { rows.KeepLast(n); }, [n](TMemoLines& rows) { rows.TStrings::KeepLast(n); });
   }
   check("DeleteLast", [](TMemoLines& rows) { rows.DeleteLast(); }, [](TMemoLines& rows) { rows.Delete(rows.Count() - 1); });

@@ -17,7 +17,6 @@ provide_note_files
 start_program
 
 main=$(find_window "$main_caption")
-sleep 0.5
 # BitBtn4 sits at 125, 48 (99 x 31) in Panel4, which sits at 506, 13.
 xdotool mousemove --window "$main" 680 76 click 1
 dialog=$(find_window "$dialog_caption")

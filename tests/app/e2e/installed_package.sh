@@ -97,7 +97,6 @@ read -r -a menu_command <<<"$exec_line"
 start_as_user "$home" "${menu_command[@]}"
 main=$(find_window "$main_caption")
 [ -z "$(xdotool search --onlyvisible --name '^Kopira$' 2>/dev/null)" ] || fail "a message at the start from the menu"
-sleep 0.5
 type_at "$main" 620 515 "大阪弁護士会" replace  # Edit1, the bar association
 type_at "$main" 200 580 "株式会社コピラ"        # Memo5, the history
 close_and_wait_for_end "$main"
@@ -119,7 +118,6 @@ start_as_user "$shell_folder" kopira
 answer_message
 answer_message
 main=$(find_window "$main_caption")
-sleep 0.5
 type_at "$main" 620 515 "支部"  # appended to what was read back
 type_at "$main" 200 580 "合同会社"
 close_and_wait_for_end "$main"

@@ -31,19 +31,17 @@ start_program
 answer_message
 answer_message
 main=$(find_window "$main_caption")
-sleep 0.5
 type_at "$main" 620 515 "大阪弁護士会" replace  # Edit1 at 506, 504
 type_at "$main" 600 360 "千代田区霞が関１－１"  # Memo6 at 506, 325
 xdotool key Return
-xdotool type --delay 80 "弁護士　山田太郎"
+type_here "弁護士　山田太郎"
 type_at "$main" 200 580 "株式会社コピラ"  # Memo5 at 9, 498
 # From the history Tab visits the two arrow buttons the click showed, the
 # clear button, then the folded note panes Memo3 and Memo4.
 xdotool key Tab Tab Tab Tab
-xdotool type --delay 80 "note two"
+type_here "note two"
 xdotool key Tab
-xdotool type --delay 80 "note three"
-sleep 0.2
+type_here "note three"
 close_and_wait_for_end "$main"
 
 [ "$(ini_value memo edit1.text)" = "大阪弁護士会" ] || fail "bar association stored as '$(ini_value memo edit1.text)'"
@@ -59,13 +57,11 @@ sleep 1  # a rewrite would show in the modification time
 # note pane typed into is written again.
 start_program
 main=$(find_window "$main_caption")
-sleep 0.5
 if xdotool search --onlyvisible --name '^Kopira$' >/dev/null 2>&1; then fail "a message box at the second start"; fi
 type_at "$main" 620 515 "支部"  # appended to what was read back
 type_at "$main" 200 580 "合同会社"
-xdotool key Tab Tab Tab Tab ctrl+End
-xdotool type --delay 80 " again"
-sleep 0.2
+xdotool key Tab Tab Tab Tab
+type_here " again"
 close_and_wait_for_end "$main"
 
 [ "$(ini_value memo edit1.text)" = "大阪弁護士会支部" ] || fail "bar association not read back: '$(ini_value memo edit1.text)'"

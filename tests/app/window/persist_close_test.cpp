@@ -34,9 +34,9 @@ class CloseTest : public ::testing::Test {
     for (auto& field : mainFields_.webShortcuts) field = ss::textOf(&box_);
     for (auto& field : dialogFields_.jyu) field = ss::textOf(&box_);
   }
-  void close(bool interactive = true) {
-    kopira::saveAtClose({history_, historyMemo_, historyMemo_, ini_, mainFields_, dialogFields_, notes_, memo4_, memo3_},
-                        interactive);
+  kopira::CloseOutcome close(bool interactive = true) {
+    return kopira::saveAtClose(
+        {history_, historyMemo_, historyMemo_, ini_, mainFields_, dialogFields_, notes_, memo4_, memo3_}, interactive);
   }
 
   QTemporaryDir dir_;
@@ -57,7 +57,7 @@ class CloseTest : public ::testing::Test {
 
 TEST_F(CloseTest, EverythingSavedWithoutAMessage) {
   memo3_.userTypes(u"note"_s);
-  close();
+  EXPECT_TRUE(close().complete);
   EXPECT_EQ(readBytes(dir_.filePath(u"kopiralog.txt"_s)), "\x89\xef\x8e\xd0\r\n");
   EXPECT_TRUE(readBytes(ini_.path()).startsWith("[memo]\r\n"));
   EXPECT_EQ(readBytes(dir_.filePath(u"memo2.txt"_s)), "note\r\n");
@@ -106,10 +106,10 @@ TEST_F(CloseTest, NothingKeptOffersToTryAgainUnlessNobodyIsThere) {
   for (const Case& c : {Case{0, true, false}, Case{1, true, true}, Case{0, false, true}}) {
     boxes_.boxes.clear();
     boxes_.answers = {c.answer};
-    EXPECT_EQ(kopira::saveAtClose({history_, historyMemo_, historyMemo_, ini_, mainFields_, dialogFields_, notes_,
-                                   memo4_, memo3_},
-                                  c.interactive),
-              c.ends);
+    const kopira::CloseOutcome outcome = kopira::saveAtClose(
+        {history_, historyMemo_, historyMemo_, ini_, mainFields_, dialogFields_, notes_, memo4_, memo3_}, c.interactive);
+    EXPECT_EQ(outcome.ends, c.ends);
+    EXPECT_FALSE(outcome.complete) << "what could not be kept is not complete, however it ends";
     ASSERT_EQ(boxes_.boxes.size(), c.interactive ? 1u : 0u);
     if (!c.interactive) continue;
     EXPECT_EQ(boxes_.boxes[0].choices, (QStringList{u"再試行"_s, u"保存せずに終了"_s}));
@@ -123,7 +123,7 @@ TEST_F(CloseTest, AReadOnlyCopyWritesNothingAndKeepsWhatDiffers) {
   const StateFolder state(dir_.filePath(u"state"_s));
   memo3_.userTypes(u"note"_s);
   kopira::write_refusal::set(u"読み取り専用"_s);
-  close();
+  EXPECT_TRUE(close().complete) << "everything kept, with the message";
   kopira::write_refusal::set(QString());
   EXPECT_EQ(readBytes(dir_.filePath(u"kopiralog.txt"_s)), history);
   EXPECT_FALSE(QFile::exists(ini_.path()));
