@@ -24,7 +24,8 @@ USES = {
     'app/files': ['settings'],
     'app/history': ['app/files', 'app/controls'],
     'app/printing': ['app/history', 'forms', 'report/preview'],
-    'app/window': ['app/printing'],
+    'app/recovery': ['app/files'],
+    'app/window': ['app/printing', 'app/recovery'],
     'app': ['app/window'],
     'tools': ['report/model', 'app/controls'],
 }
